@@ -1,0 +1,24 @@
+#pragma once
+
+#include <set>
+
+#include "canvas/CanvasView.h"
+#include "canvas/DrawTarget.h"
+#include "catalog/TrackTypes.h"
+#include "document/Layout.h"
+
+namespace layrail {
+
+// Paints the whole layout, in the plan's fixed order, onto a target of the given size in pixels.
+void renderLayout(const Layout& layout, DrawTarget& target, const CanvasView& view, int width, int height);
+
+// One piece with its label and join dots. helixSet: ids of helix pieces and their approaches
+// (empty outside the renderer).
+void drawPlacedPiece(const std::set<int>& helixSet, DrawTarget& target, const Layout& layout,
+                     const PlacedPiece& piece, const CatalogPiece& catalogPiece, const CanvasView& view,
+                     bool selected, bool showLabels, bool inTunnel);
+
+// The top and left rulers of the canvas, in the layout's length unit.
+void drawRulers(DrawTarget& target, const CanvasView& view, LengthUnit unit, int width, int height);
+
+} // namespace layrail
