@@ -17,6 +17,8 @@ inline double normalizeHeading(double deg)
         h += 360.0;
     if (h >= 360.0)
         h -= 360.0;
+    if (h == 0.0)
+        h = 0.0; // never -0, which would print as "-0.0000"
     return h;
 }
 
