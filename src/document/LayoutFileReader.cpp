@@ -1,0 +1,306 @@
+#include "document/LayoutFile.h"
+
+#include <algorithm>
+#include <set>
+
+#include "catalog/TrackCatalog.h"
+#include "document/DocumentElements.h"
+#include "document/LineReader.h"
+#include "document/XmlLine.h"
+
+namespace layrail {
+
+namespace {
+
+// Colour components outside a byte are clamped rather than wrapped.
+std::uint8_t colourByte(int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); }
+
+bool isConnectorIndex(int connector)
+{
+    return connector >= 0 && connector < TrackCatalog::instance().maxConnectorCount();
+}
+
+// The content a file sets. It is filled apart from the target layout so that a
+// failed read leaves the layout exactly as it was.
+struct FileContent {
+    std::string name;
+    std::vector<PlacedPiece> pieces;
+    std::vector<SceneryItem> scenery;
+    std::vector<LayoutLabel> labels;
+    std::vector<LayoutShape> shapes;
+    std::vector<Tunnel> tunnels;
+    std::vector<Helix> helices;
+    std::vector<Level> levels;
+    std::vector<GradeRun> gradeRuns;
+    std::vector<Point> vertices;
+    int activeLevel = 1;
+    LengthUnit units = LengthUnit::Millimetres;
+    LastShape lastShape;
+    int maxId = 0;
+};
+
+class LayoutReader {
+public:
+    LayoutReader(const std::string& path, FileContent& content) : path_(path), reader_(path), content_(content) {}
+
+    std::string read();
+
+private:
+    std::string readPieces();
+    void applyRules(const std::string& line, XmlLine& xml);
+    void noteId(int id) { content_.maxId = std::max(content_.maxId, id); }
+
+    const std::string& path_;
+    LineReader reader_;
+    FileContent& content_;
+    std::string error_;
+    bool inLevels_ = false;
+    bool inScenery_ = false;
+    bool inBaseboard_ = false;
+};
+
+std::string LayoutReader::read()
+{
+    if (!reader_.isOpen())
+        return cannotOpenText(path_);
+    std::string line;
+    for (;;) {
+        const LineReader::Status status = reader_.next(line);
+        if (status == LineReader::Status::End)
+            return {};
+        if (status == LineReader::Status::TooLong)
+            return lineTooLongText(reader_.lineNumber());
+        if (status == LineReader::Status::ReadError)
+            return cannotReadText(path_);
+        XmlLine xml(line, reader_.lineNumber(), error_);
+        applyRules(line, xml);
+        if (!error_.empty())
+            return error_;
+    }
+}
+
+// Reads the lines after "<pieces>" up to and including the end line.
+std::string LayoutReader::readPieces()
+{
+    std::string line;
+    for (;;) {
+        const LineReader::Status status = reader_.next(line);
+        if (status == LineReader::Status::End)
+            return {};
+        if (status == LineReader::Status::TooLong)
+            return lineTooLongText(reader_.lineNumber());
+        if (status == LineReader::Status::ReadError)
+            return cannotReadText(path_);
+        if (contains(line, "</pieces>") || contains(line, "</block>") || contains(line, "</layout>"))
+            return {};
+        XmlLine xml(line, reader_.lineNumber(), error_);
+        if (contains(line, "<piece ")) {
+            PlacedPiece piece;
+            if (!readPieceLine(xml, PieceAttributes::All, piece))
+                return error_;
+            noteId(piece.id);
+            content_.pieces.push_back(std::move(piece));
+        }
+        if (contains(line, "<joint ") && !content_.pieces.empty() && !readJointLine(xml, content_.pieces.back()))
+            return error_;
+    }
+}
+
+void LayoutReader::applyRules(const std::string& line, XmlLine& xml)
+{
+    FileContent& c = content_;
+    if (contains(line, "<layout ")) {
+        c.name = xml.text("name");
+        int units = 0;
+        xml.optionalInt("units", units);
+        // An unknown unit shows lengths in millimetres.
+        c.units = units >= 0 && units <= 2 ? static_cast<LengthUnit>(units) : LengthUnit::Millimetres;
+    }
+    if (contains(line, "<run ")) {
+        GradeRun run;
+        xml.optionalReal("deg", run.angle);
+        xml.optionalInt("anchor", run.anchor);
+        xml.optionalInt("conn", run.connector);
+        if (xml.ok() && isConnectorIndex(run.connector))
+            c.gradeRuns.push_back(run);
+    }
+    if (contains(line, "<pieces>")) {
+        const std::string error = readPieces();
+        if (!error.empty()) {
+            error_ = error;
+            return;
+        }
+    }
+    if (contains(line, "<levels ")) {
+        inLevels_ = true;
+        c.activeLevel = 1;
+        xml.optionalInt("active", c.activeLevel);
+    }
+    const bool closesLevels = contains(line, "</levels>");
+    if (closesLevels)
+        inLevels_ = false;
+    if (contains(line, "<level ") && inLevels_ && !closesLevels) {
+        Level level;
+        xml.requiredInt("id", level.id);
+        level.name = xml.text("name");
+        level.visible = xml.flagDefaultOn("visible");
+        xml.optionalReal("height", level.height);
+        level.trackColour = xml.flag("trackcolor");
+        int red = 180, green = 180, blue = 180;
+        xml.optionalInt("r", red);
+        xml.optionalInt("g", green);
+        xml.optionalInt("b", blue);
+        level.red = colourByte(red);
+        level.green = colourByte(green);
+        level.blue = colourByte(blue);
+        c.levels.push_back(std::move(level));
+    }
+    if (contains(line, "<pt ") && inLevels_ && !closesLevels && !c.levels.empty()) {
+        Point p;
+        if (xml.requiredReal("x", p.x) && xml.requiredReal("y", p.y))
+            c.levels.back().outline.push_back(p);
+    }
+    if (contains(line, "<scenery>"))
+        inScenery_ = true;
+    if (contains(line, "</scenery>"))
+        inScenery_ = false;
+    if (contains(line, "<baseboard>")) {
+        inBaseboard_ = true;
+        c.vertices.clear();
+    }
+    const bool closesBaseboard = contains(line, "</baseboard>");
+    if (closesBaseboard)
+        inBaseboard_ = false;
+    if (contains(line, "<vertex ") && inBaseboard_ && !closesBaseboard) {
+        Point p;
+        if (xml.requiredReal("x", p.x) && xml.requiredReal("y", p.y))
+            c.vertices.push_back(p);
+    }
+    if (contains(line, "<lastshape")) {
+        xml.optionalInt("id", c.lastShape.id);
+        xml.optionalReal("w_mm", c.lastShape.width);
+        xml.optionalReal("h_mm", c.lastShape.height);
+        xml.optionalReal("w2_mm", c.lastShape.width2);
+        xml.optionalReal("h2_mm", c.lastShape.height2);
+    }
+    if (contains(line, "<sceneryitem ") && inScenery_) {
+        SceneryItem item;
+        if (readSceneryLine(xml, true, item)) {
+            noteId(item.id);
+            c.scenery.push_back(std::move(item));
+        }
+    }
+    if (contains(line, "<label ")) {
+        LayoutLabel label;
+        xml.requiredId("id", label.id);
+        xml.requiredReal("x", label.x);
+        xml.requiredReal("y", label.y);
+        label.text = xml.text("text");
+        noteId(label.id);
+        c.labels.push_back(std::move(label));
+    }
+    if (contains(line, "<shape ") && !contains(line, "</shape") && !xml.isEmpty("id")) {
+        LayoutShape shape;
+        xml.requiredId("id", shape.id);
+        int red = shape.red, green = shape.green, blue = shape.blue, alpha = shape.alpha;
+        xml.optionalInt("r", red);
+        xml.optionalInt("g", green);
+        xml.optionalInt("b", blue);
+        xml.optionalInt("a", alpha);
+        shape.red = colourByte(red);
+        shape.green = colourByte(green);
+        shape.blue = colourByte(blue);
+        shape.alpha = colourByte(alpha);
+        if (!xml.isEmpty("outline"))
+            shape.outline = xml.flag("outline");
+        xml.optionalInt("level", shape.level);
+        xml.optionalReal("height", shape.height);
+        shape.label = xml.text("label");
+        noteId(shape.id);
+        c.shapes.push_back(std::move(shape));
+    }
+    if (contains(line, "<v ") && !c.shapes.empty() && !xml.isEmpty("x") && !xml.isEmpty("y")) {
+        Point p;
+        if (xml.optionalReal("x", p.x) && xml.optionalReal("y", p.y))
+            c.shapes.back().points.push_back(p);
+    }
+    if (contains(line, "<tunnel ")) {
+        Tunnel tunnel;
+        xml.requiredId("id", tunnel.id);
+        xml.requiredInt("portalA", tunnel.portalA);
+        xml.requiredInt("portalB", tunnel.portalB);
+        xml.optionalInt("anchorA", tunnel.anchorA);
+        xml.optionalInt("anchorB", tunnel.anchorB);
+        noteId(tunnel.id);
+        c.tunnels.push_back(std::move(tunnel));
+    }
+    if (contains(line, "<covers ") && !c.tunnels.empty()) {
+        int piece = -1;
+        if (xml.requiredInt("piece", piece))
+            c.tunnels.back().coveredPieces.push_back(piece);
+    }
+    if (contains(line, "<helix ")) {
+        Helix helix;
+        xml.requiredId("id", helix.id);
+        xml.requiredReal("cx", helix.cx);
+        xml.requiredReal("cy", helix.cy);
+        xml.requiredReal("heading", helix.heading);
+        const std::string variant = xml.text("variant");
+        if (!variant.empty())
+            helix.variant = variant;
+        xml.requiredInt("bottomR1", helix.bottomR1);
+        xml.requiredInt("bottomR2", helix.bottomR2);
+        xml.requiredInt("topR1", helix.topR1);
+        xml.requiredInt("topR2", helix.topR2);
+        noteId(helix.id);
+        c.helices.push_back(std::move(helix));
+    }
+}
+
+// A helix is selected as a whole: one selected piece selects all of its pieces.
+void spreadHelixSelection(std::vector<PlacedPiece>& pieces)
+{
+    std::set<int> selectedHelices;
+    for (const PlacedPiece& piece : pieces)
+        if (piece.selected && piece.helix != -1)
+            selectedHelices.insert(piece.helix);
+    if (selectedHelices.empty())
+        return;
+    for (PlacedPiece& piece : pieces)
+        if (selectedHelices.count(piece.helix) != 0)
+            piece.selected = true;
+}
+
+} // namespace
+
+std::string readLayout(const std::string& path, Layout& layout, std::string& name)
+{
+    FileContent content;
+    content.activeLevel = layout.activeLevel;
+    content.units = layout.units;
+    content.lastShape = layout.baseboard.lastShape;
+    std::string error = LayoutReader(path, content).read();
+    if (!error.empty())
+        return error;
+
+    spreadHelixSelection(content.pieces);
+    layout.pieces = std::move(content.pieces);
+    layout.scenery = std::move(content.scenery);
+    layout.labels = std::move(content.labels);
+    layout.shapes = std::move(content.shapes);
+    layout.tunnels = std::move(content.tunnels);
+    layout.helices = std::move(content.helices);
+    layout.levels = std::move(content.levels);
+    layout.gradeRuns = std::move(content.gradeRuns);
+    layout.baseboard.vertices = std::move(content.vertices);
+    layout.baseboard.lastShape = content.lastShape;
+    layout.activeLevel = content.activeLevel;
+    layout.units = content.units;
+    layout.nextId = content.maxId + 1;
+    layout.ensureDefaultLevel();
+    layout.updateCurrentGradeRun();
+    name = std::move(content.name);
+    return {};
+}
+
+} // namespace layrail

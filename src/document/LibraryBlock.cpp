@@ -1,0 +1,90 @@
+#include "document/LibraryBlock.h"
+
+#include <algorithm>
+
+#include "document/DocumentElements.h"
+#include "document/LineReader.h"
+#include "document/SafeFileWriter.h"
+#include "document/XmlLine.h"
+
+namespace layrail {
+
+std::string writeBlock(const Layout& layout, const std::string& path, const std::string& name)
+{
+    const auto isSelectedPiece = [](const PlacedPiece& p) { return p.selected; };
+    const auto isSelectedItem = [](const SceneryItem& s) { return s.selected; };
+    const bool anyPiece = std::any_of(layout.pieces.begin(), layout.pieces.end(), isSelectedPiece);
+    const bool anyItem = std::any_of(layout.scenery.begin(), layout.scenery.end(), isSelectedItem);
+    if (!anyPiece && !anyItem)
+        return "No pieces or scenery selected";
+
+    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    out += "<block";
+    appendTextAttribute(out, "name", name);
+    out += " version=\"1\">\n";
+    for (const PlacedPiece& piece : layout.pieces)
+        if (piece.selected)
+            appendPieceElement(out, piece, "  ");
+    if (anyItem) {
+        out += "  <scenery>\n";
+        for (const SceneryItem& item : layout.scenery)
+            if (item.selected)
+                appendSceneryElement(out, item, false);
+        out += "  </scenery>\n";
+    }
+    out += "</block>\n";
+
+    SafeFileWriter writer;
+    std::string error = writer.open(path);
+    if (!error.empty())
+        return error;
+    writer.write(out);
+    return writer.commit();
+}
+
+std::string readBlock(const std::string& path, LibraryBlock& block)
+{
+    LineReader reader(path);
+    if (!reader.isOpen())
+        return cannotOpenText(path);
+
+    LibraryBlock read;
+    bool inScenery = false;
+    std::string line;
+    std::string error;
+    for (;;) {
+        const LineReader::Status status = reader.next(line);
+        if (status == LineReader::Status::End)
+            break;
+        if (status == LineReader::Status::TooLong)
+            return lineTooLongText(reader.lineNumber());
+        if (status == LineReader::Status::ReadError)
+            return cannotReadText(path);
+        XmlLine xml(line, reader.lineNumber(), error);
+        if (contains(line, "<block "))
+            read.name = xml.text("name");
+        if (contains(line, "<scenery>"))
+            inScenery = true;
+        if (contains(line, "</scenery>"))
+            inScenery = false;
+        // Of the element rules, the first that matches takes the line.
+        if (contains(line, "<sceneryitem ") && inScenery) {
+            SceneryItem item;
+            if (!readSceneryLine(xml, false, item))
+                return error;
+            read.scenery.push_back(std::move(item));
+        } else if (contains(line, "<piece ")) {
+            PlacedPiece piece;
+            if (!readPieceLine(xml, PieceAttributes::PlanOnly, piece))
+                return error;
+            read.pieces.push_back(std::move(piece));
+        } else if (contains(line, "<joint ") && !read.pieces.empty()) {
+            if (!readJointLine(xml, read.pieces.back()))
+                return error;
+        }
+    }
+    block = std::move(read);
+    return {};
+}
+
+} // namespace layrail
