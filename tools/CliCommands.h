@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace layrail {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1; // an unreadable file, an unknown article
+constexpr int kExitUsage = 2;   // wrong arguments, including malformed numbers
+
+// Each command gets the arguments after its name, already counted, and returns the exit status.
+int runCatalog(const std::vector<std::string>& args);
+int runCheck(const std::vector<std::string>& args);
+int runRoundtrip(const std::vector<std::string>& args);
+int runSnap(const std::vector<std::string>& args);
+int runCompat(const std::vector<std::string>& args);
+
+} // namespace layrail
