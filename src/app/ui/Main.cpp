@@ -1,0 +1,3 @@
+#include "app/ui/LayrailApp.h"
+
+wxIMPLEMENT_APP(layrail::LayrailApp);
