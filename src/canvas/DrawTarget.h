@@ -45,6 +45,12 @@ public:
     virtual void clear(Colour colour) = 0;
     virtual void polygon(const std::vector<PixelPoint>& points) = 0;
     virtual void line(PixelPoint from, PixelPoint to) = 0;
+    // An open path; targets with a native call override the segment-by-segment fallback.
+    virtual void polyline(const std::vector<PixelPoint>& points)
+    {
+        for (size_t i = 1; i < points.size(); ++i)
+            line(points[i - 1], points[i]);
+    }
     virtual void ellipse(PixelPoint centre, double radiusX, double radiusY) = 0;
     virtual void roundedRectangle(double x, double y, double width, double height, double radius) = 0;
 

@@ -1,0 +1,122 @@
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include <wx/app.h>
+#include <wx/bitmap.h>
+#include <wx/dcgraph.h>
+#include <wx/dcmemory.h>
+#include <wx/init.h>
+
+#include "RenderBenchLayouts.h"
+#include "canvas/Renderer.h"
+#include "canvas/ui/WxDrawTarget.h"
+
+// Whole frames as the canvas paints them: a 1400 x 900 bitmap through wxMemoryDC, wxGCDC and the wx target.
+namespace layrail {
+namespace {
+
+const Layout& bigLayout()
+{
+    static const Layout layout = bench::makeTwoLevelLayout();
+    return layout;
+}
+
+const Layout& emptyLayout()
+{
+    static const Layout layout = [] {
+        Layout l;
+        l.ensureDefaultLevel();
+        return l;
+    }();
+    return layout;
+}
+
+void paintFrames(benchmark::State& state, const Layout& layout, const CanvasView& view)
+{
+    wxBitmap bitmap(bench::kFrameWidth, bench::kFrameHeight, 24);
+    wxMemoryDC memory(bitmap);
+    for (auto _ : state) {
+        wxGCDC dc(memory);
+        WxDrawTarget target(dc);
+        renderLayout(layout, target, view, bench::kFrameWidth, bench::kFrameHeight);
+    }
+    memory.SelectObject(wxNullBitmap);
+    state.counters["zoom"] = view.zoom;
+}
+
+void BM_PaintFitAll(benchmark::State& state) { paintFrames(state, bigLayout(), bench::fitView(bigLayout())); }
+BENCHMARK(BM_PaintFitAll)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_PaintCorner(benchmark::State& state) { paintFrames(state, bigLayout(), bench::cornerView()); }
+BENCHMARK(BM_PaintCorner)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same corner view of a layout holding only the pieces around the corner: what the frame costs
+// without the thousands of pieces the window culls.
+const Layout& cornerOnlyLayout()
+{
+    static const Layout layout = [] {
+        Layout l = bench::makeTwoLevelLayout();
+        std::vector<PlacedPiece> kept;
+        for (const PlacedPiece& p : l.pieces)
+            if (p.x < 2500.0 && p.y < 1900.0)
+                kept.push_back(p);
+        l.pieces = kept;
+        return l;
+    }();
+    return layout;
+}
+
+void BM_PaintCornerOnly(benchmark::State& state) { paintFrames(state, cornerOnlyLayout(), bench::cornerView()); }
+BENCHMARK(BM_PaintCornerOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_PaintEmpty(benchmark::State& state) { paintFrames(state, emptyLayout(), bench::cornerView()); }
+BENCHMARK(BM_PaintEmpty)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Keeps each benchmark's real time per frame so the ratios can be printed after the table.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration)
+                milliseconds[run.benchmark_name()] =
+                    run.GetAdjustedRealTime() * (run.time_unit == benchmark::kMillisecond ? 1.0 : 1e-3);
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> milliseconds;
+};
+
+} // namespace
+} // namespace layrail
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    wxApp::SetInstance(new wxApp);
+    if (!wxEntryStart(argc, argv)) {
+        std::fprintf(stderr, "bench_render_ui: wxWidgets could not start (is there a display?)\n");
+        return 1;
+    }
+    layrail::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    // Real-time runs are named with a "/real_time" suffix.
+    auto time = [&](const std::string& name) {
+        auto it = reporter.milliseconds.find(name + "/real_time");
+        return it == reporter.milliseconds.end() ? 0.0 : it->second;
+    };
+    double fit = time("BM_PaintFitAll"), corner = time("BM_PaintCorner"), only = time("BM_PaintCornerOnly"),
+           empty = time("BM_PaintEmpty");
+    if (empty > 0.0 && only > 0.0)
+        std::printf("\n%d pieces, %dx%d px: fit-all %.2f ms, corner %.2f ms (same view, only the %zu pieces "
+                    "near the corner: %.2f ms), empty %.2f ms\ncorner/empty %.2f, corner/corner-only %.2f, "
+                    "fit-all/empty %.1f\n",
+                    layrail::bench::kRenderPieces, layrail::bench::kFrameWidth, layrail::bench::kFrameHeight, fit,
+                    corner, layrail::cornerOnlyLayout().pieces.size(), only, empty, corner / empty, corner / only,
+                    fit / empty);
+    wxEntryCleanup();
+    return 0;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "canvas/CanvasView.h"
+#include "canvas/DrawTarget.h"
+#include "canvas/RenderSupport.h"
+#include "document/Layout.h"
+
+namespace layrail {
+
+// The baseboard edge and a length label beside every edge of at least 10 mm.
+void drawBaseboardEdges(DrawTarget& target, const CanvasView& view, const Layout& layout);
+// An arrow at the anchor of each grade run, climbing orange, falling blue.
+void drawGradeArrows(DrawTarget& target, const CanvasView& view, const Layout& layout, const WorldRect& visible);
+void drawLabels(DrawTarget& target, const CanvasView& view, const Layout& layout, int width, int height);
+void drawDimensionLines(DrawTarget& target, const CanvasView& view, const Layout& layout, const WorldRect& visible);
+
+} // namespace layrail

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "canvas/CanvasView.h"
+#include "canvas/DrawTarget.h"
+#include "catalog/SceneryCatalog.h"
+#include "document/Layout.h"
+
+namespace layrail {
+
+// A scenery item from its catalog drawing; a selected one is tinted blue and outlined by its footprint.
+void drawSceneryItem(DrawTarget& target, const CanvasView& view, const SceneryItem& item, const SceneryDef& def);
+
+// A radius around the item's position, in mm, that holds its whole footprint.
+double sceneryReach(const SceneryItem& item, const SceneryDef& def);
+
+} // namespace layrail

@@ -1,0 +1,333 @@
+#include "canvas/ui/WxDrawTarget.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <wx/dcgraph.h>
+#include <wx/font.h>
+#include <wx/pen.h>
+#include <wx/tokenzr.h>
+
+#include "canvas/ui/WxSpriteCache.h"
+
+namespace layrail {
+
+namespace {
+
+constexpr size_t kMaxSharedExtents = 4096;
+
+std::uint32_t colourKey(Colour c)
+{
+    return (std::uint32_t(c.r) << 24) | (std::uint32_t(c.g) << 16) | (std::uint32_t(c.b) << 8) | c.a;
+}
+
+std::uint32_t fontSpecKey(const FontSpec& font) { return (std::uint32_t(font.size) << 1) | (font.bold ? 1u : 0u); }
+
+wxColour toWx(Colour c) { return wxColour(c.r, c.g, c.b, c.a); }
+
+wxPenStyle toWx(PenStyle style)
+{
+    switch (style) {
+    case PenStyle::Dotted:
+        return wxPENSTYLE_DOT;
+    case PenStyle::LongDash:
+        return wxPENSTYLE_LONG_DASH;
+    default:
+        return wxPENSTYLE_SOLID;
+    }
+}
+
+// wx fonts are shared process-wide: building one asks the font system, which is slow.
+const wxFont& sansFont(const FontSpec& spec)
+{
+    static std::unordered_map<std::uint32_t, wxFont> fonts;
+    auto it = fonts.find(fontSpecKey(spec));
+    if (it == fonts.end()) {
+        wxFont font(wxFontInfo(spec.size > 0 ? spec.size : 1).Family(wxFONTFAMILY_SWISS).Bold(spec.bold));
+        it = fonts.emplace(fontSpecKey(spec), font).first;
+    }
+    return it->second;
+}
+
+} // namespace
+
+// Pens, brushes and fonts belong to the renderer, not to one context: they are made once per run.
+struct WxDrawTarget::GraphicsObjects {
+    wxGraphicsRenderer* renderer = nullptr;
+    std::unordered_map<std::uint64_t, wxGraphicsPen> pens;
+    std::unordered_map<std::uint32_t, wxGraphicsBrush> brushes;
+    std::unordered_map<std::uint64_t, wxGraphicsFont> fonts;
+
+    static GraphicsObjects& forRenderer(wxGraphicsRenderer* renderer)
+    {
+        // Never destroyed: the objects must not outlive the graphics system at exit.
+        static GraphicsObjects* shared = new GraphicsObjects;
+        if (shared->renderer != renderer) {
+            shared->pens.clear();
+            shared->brushes.clear();
+            shared->fonts.clear();
+            shared->renderer = renderer;
+        }
+        return *shared;
+    }
+};
+
+WxDrawTarget::WxDrawTarget(wxDC& dc) : dc_(dc), size_(dc.GetSize())
+{
+    gc_ = dc.GetGraphicsContext();
+    if (!gc_) {
+        owned_.reset(wxGraphicsContext::CreateFromUnknownDC(dc));
+        gc_ = owned_.get();
+    }
+    if (gc_) {
+        objects_ = &GraphicsObjects::forRenderer(gc_->GetRenderer());
+        gc_->SetAntialiasMode(wxANTIALIAS_DEFAULT);
+        gc_->SetPen(wxNullGraphicsPen);
+        gc_->SetBrush(wxNullGraphicsBrush);
+        // Copied pictures are only exact when one unit is one device pixel.
+        double a = 0, b = 0, c = 0, d = 0, tx = 0, ty = 0;
+        gc_->GetTransform().Get(&a, &b, &c, &d, &tx, &ty);
+        spritesAllowed_ = a == 1.0 && b == 0.0 && c == 0.0 && d == 1.0 && tx == std::floor(tx) &&
+                          ty == std::floor(ty) && gc_->GetContentScaleFactor() == 1.0;
+    }
+}
+
+WxDrawTarget::~WxDrawTarget()
+{
+    // Hand the context back in the state its device context believes it to be in.
+    if (gc_ && !owned_) {
+        gc_->SetPen(dc_.GetPen());
+        gc_->SetBrush(dc_.GetBrush());
+        if (dc_.GetFont().IsOk())
+            gc_->SetFont(dc_.GetFont(), dc_.GetTextForeground());
+    }
+}
+
+void WxDrawTarget::setPen(Colour colour, int width, PenStyle style)
+{
+    std::uint64_t key = (std::uint64_t(colourKey(colour)) << 32) | (std::uint64_t(width & 0xffff) << 8) |
+                        static_cast<std::uint64_t>(style);
+    if (!gc_ || (hasPen_ && key == penKey_))
+        return;
+    auto& pens = objects_->pens;
+    auto it = pens.find(key);
+    if (it == pens.end()) {
+        wxPen pen(toWx(colour), width, toWx(style));
+        pen.SetJoin(wxJOIN_MITER);
+        it = pens.emplace(key, gc_->CreatePen(pen)).first;
+    }
+    gc_->SetPen(it->second);
+    penKey_ = key;
+    hasPen_ = true;
+    penColour_ = colour;
+    penWidth_ = width;
+    penStyle_ = style;
+}
+
+void WxDrawTarget::setNoPen()
+{
+    if (!gc_ || !hasPen_)
+        return;
+    gc_->SetPen(wxNullGraphicsPen);
+    hasPen_ = false;
+}
+
+void WxDrawTarget::setBrush(Colour colour)
+{
+    std::uint32_t key = colourKey(colour);
+    if (!gc_ || (hasBrush_ && key == brushKey_))
+        return;
+    auto& brushes = objects_->brushes;
+    auto it = brushes.find(key);
+    if (it == brushes.end())
+        it = brushes.emplace(key, gc_->CreateBrush(wxBrush(toWx(colour)))).first;
+    gc_->SetBrush(it->second);
+    brushKey_ = key;
+    hasBrush_ = true;
+    brushColour_ = colour;
+}
+
+void WxDrawTarget::setNoBrush()
+{
+    if (!gc_ || !hasBrush_)
+        return;
+    gc_->SetBrush(wxNullGraphicsBrush);
+    hasBrush_ = false;
+}
+
+void WxDrawTarget::clear(Colour colour)
+{
+    if (!gc_)
+        return;
+    gc_->SetCompositionMode(wxCOMPOSITION_SOURCE);
+    setNoPen();
+    setBrush(colour);
+    gc_->DrawRectangle(0, 0, size_.x, size_.y);
+    gc_->SetCompositionMode(wxCOMPOSITION_OVER);
+}
+
+void WxDrawTarget::fillPoints(const std::vector<PixelPoint>& points, bool close)
+{
+    points_.clear();
+    for (const PixelPoint& p : points)
+        points_.emplace_back(p.x, p.y);
+    if (close && !points.empty())
+        points_.emplace_back(points.front().x, points.front().y);
+}
+
+void WxDrawTarget::polygon(const std::vector<PixelPoint>& points)
+{
+    if (!gc_ || points.size() < 2 || (!hasPen_ && !hasBrush_))
+        return;
+    fillPoints(points, true);
+    gc_->DrawLines(points_.size(), points_.data(), wxODDEVEN_RULE);
+}
+
+void WxDrawTarget::polyline(const std::vector<PixelPoint>& points)
+{
+    if (!gc_ || points.size() < 2 || !hasPen_)
+        return;
+    fillPoints(points, false);
+    gc_->StrokeLines(points_.size(), points_.data());
+}
+
+void WxDrawTarget::line(PixelPoint from, PixelPoint to)
+{
+    if (!gc_ || !hasPen_)
+        return;
+    gc_->StrokeLine(from.x, from.y, to.x, to.y);
+}
+
+void WxDrawTarget::ellipse(PixelPoint centre, double radiusX, double radiusY)
+{
+    if (!gc_ || (!hasPen_ && !hasBrush_))
+        return;
+    constexpr double kLargestSpriteDot = 24.0;
+    bool spriteDot = spritesAllowed_ && radiusX == radiusY && radiusX <= kLargestSpriteDot &&
+                     radiusX == std::floor(radiusX) && centre.x == std::floor(centre.x) &&
+                     centre.y == std::floor(centre.y) && (!hasPen_ || penStyle_ == PenStyle::Solid);
+    if (spriteDot) {
+        const Colour none{0, 0, 0, 0};
+        const auto& sprite = WxSpriteCache::instance().dot(*gc_, hasPen_ ? penColour_ : none, hasPen_ ? penWidth_ : 0,
+                                                           hasBrush_ ? brushColour_ : none, int(radiusX));
+        gc_->DrawBitmap(sprite.bitmap, centre.x - radiusX - sprite.pad, centre.y - radiusY - sprite.pad,
+                        sprite.width, sprite.height);
+        return;
+    }
+    gc_->DrawEllipse(centre.x - radiusX, centre.y - radiusY, 2.0 * radiusX, 2.0 * radiusY);
+}
+
+void WxDrawTarget::roundedRectangle(double x, double y, double width, double height, double radius)
+{
+    if (!gc_ || (!hasPen_ && !hasBrush_))
+        return;
+    gc_->DrawRoundedRectangle(x, y, width, height, radius);
+}
+
+void WxDrawTarget::applyFont(const FontSpec& font, Colour colour)
+{
+    std::uint64_t key = (std::uint64_t(fontSpecKey(font)) << 32) | colourKey(colour);
+    if (fontSet_ && key == fontKey_)
+        return;
+    auto& fonts = objects_->fonts;
+    auto it = fonts.find(key);
+    if (it == fonts.end())
+        it = fonts.emplace(key, gc_->CreateFont(sansFont(font), toWx(colour))).first;
+    gc_->SetFont(it->second);
+    fontKey_ = key;
+    fontSet_ = true;
+}
+
+// The graphics context draws one line at a time; line breaks go down in the text's own frame.
+void WxDrawTarget::drawTextLines(const wxString& text, double x, double y, double angle)
+{
+    double radians = angle * 3.141592653589793 / 180.0;
+    if (text.Find('\n') == wxNOT_FOUND) {
+        if (angle == 0.0)
+            gc_->DrawText(text, x, y);
+        else
+            gc_->DrawText(text, x, y, radians);
+        return;
+    }
+    double offset = 0.0;
+    wxStringTokenizer lines(text, "\n", wxTOKEN_RET_EMPTY_ALL);
+    while (lines.HasMoreTokens()) {
+        wxString lineText = lines.GetNextToken();
+        double w = 0.0, h = 0.0;
+        gc_->GetTextExtent(lineText.empty() ? wxString(" ") : lineText, &w, &h);
+        double lx = x + offset * std::sin(radians), ly = y + offset * std::cos(radians);
+        if (angle == 0.0)
+            gc_->DrawText(lineText, lx, ly);
+        else
+            gc_->DrawText(lineText, lx, ly, radians);
+        offset += h;
+    }
+}
+
+void WxDrawTarget::text(const std::string& utf8, double x, double y, const FontSpec& font, Colour colour,
+                        double angle)
+{
+    if (!gc_ || utf8.empty())
+        return;
+    if (spritesAllowed_ && angle == 0.0 && utf8.find('\n') == std::string::npos) {
+        TextExtent extent = textExtent(utf8, font);
+        const auto& sprite =
+            WxSpriteCache::instance().text(*gc_, utf8, sansFont(font), fontSpecKey(font), colour, extent);
+        gc_->DrawBitmap(sprite.bitmap, std::round(x) - sprite.pad, std::round(y) - sprite.pad, sprite.width,
+                        sprite.height);
+        return;
+    }
+    applyFont(font, colour);
+    drawTextLines(wxString::FromUTF8(utf8.data(), utf8.size()), x, y, angle);
+}
+
+void WxDrawTarget::textWithBackground(const std::string& utf8, double x, double y, const FontSpec& font,
+                                      Colour colour, Colour background)
+{
+    if (!gc_ || utf8.empty())
+        return;
+    TextExtent extent = textExtent(utf8, font);
+    setNoPen();
+    setBrush(background);
+    gc_->DrawRectangle(x, y, extent.width, extent.height);
+    text(utf8, x, y, font, colour);
+}
+
+WxDrawTarget::ExtentCache& WxDrawTarget::extentCache()
+{
+    // Where one unit is one pixel every target measures alike, so measurements outlive the frame.
+    static ExtentCache* shared = new ExtentCache;
+    if (!spritesAllowed_)
+        return extents_;
+    size_t entries = 0;
+    for (const auto& byFont : *shared)
+        entries += byFont.second.size();
+    if (entries > kMaxSharedExtents)
+        shared->clear();
+    return *shared;
+}
+
+TextExtent WxDrawTarget::textExtent(const std::string& utf8, const FontSpec& font)
+{
+    if (!gc_ || utf8.empty())
+        return TextExtent{};
+    auto& cache = extentCache()[fontSpecKey(font)];
+    auto it = cache.find(utf8);
+    if (it != cache.end())
+        return it->second;
+    applyFont(font, Colour{0, 0, 0, 255});
+    wxString text = wxString::FromUTF8(utf8.data(), utf8.size());
+    TextExtent extent;
+    wxStringTokenizer lines(text, "\n", wxTOKEN_RET_EMPTY_ALL);
+    while (lines.HasMoreTokens()) {
+        wxString lineText = lines.GetNextToken();
+        double w = 0.0, h = 0.0;
+        gc_->GetTextExtent(lineText.empty() ? wxString(" ") : lineText, &w, &h);
+        extent.width = std::max(extent.width, w);
+        extent.height += h;
+    }
+    cache.emplace(utf8, extent);
+    return extent;
+}
+
+} // namespace layrail

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cmath>
+#include <string>
+
+#include "canvas/CanvasView.h"
+#include "canvas/RenderColours.h"
+#include "canvas/Renderer.h"
+#include "RecordingTarget.h"
+#include "catalog/TrackCatalog.h"
+#include "document/Layout.h"
+
+namespace layrail::testing {
+
+constexpr int kWidth = 1400;
+constexpr int kHeight = 900;
+
+// One pixel per millimetre, origin at (60, 60).
+inline CanvasView unitView()
+{
+    CanvasView view;
+    view.zoom = 1.0;
+    return view;
+}
+
+inline Layout emptyLayout()
+{
+    Layout layout;
+    layout.ensureDefaultLevel();
+    layout.gridOn = false;
+    // Tests hold references to pieces while adding more.
+    layout.pieces.reserve(64);
+    return layout;
+}
+
+inline PlacedPiece& addPiece(Layout& layout, const std::string& article, double x, double y, double heading = 0.0)
+{
+    PlacedPiece piece;
+    piece.id = layout.takeId();
+    piece.article = article;
+    piece.x = x;
+    piece.y = y;
+    piece.heading = heading;
+    layout.pieces.push_back(piece);
+    return layout.pieces.back();
+}
+
+inline const CatalogPiece& catalogPiece(const std::string& article)
+{
+    return *TrackCatalog::instance().find(article);
+}
+
+inline RecordingTarget render(const Layout& layout, const CanvasView& view = unitView())
+{
+    RecordingTarget target;
+    renderLayout(layout, target, view, kWidth, kHeight);
+    return target;
+}
+
+inline bool near(PixelPoint p, double x, double y) { return std::fabs(p.x - x) < 1e-9 && std::fabs(p.y - y) < 1e-9; }
+
+} // namespace layrail::testing

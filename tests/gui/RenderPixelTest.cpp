@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+
+#include <wx/bitmap.h>
+#include <wx/dcgraph.h>
+#include <wx/dcmemory.h>
+
+#include "GuiTestSupport.h"
+#include "canvas/CanvasView.h"
+#include "canvas/Renderer.h"
+#include "canvas/ui/WxDrawTarget.h"
+#include "document/Layout.h"
+
+namespace layrail {
+namespace {
+
+constexpr int kW = 400;
+constexpr int kH = 300;
+
+wxImage paint(const std::function<void(DrawTarget&)>& draw, int w = kW, int h = kH)
+{
+    wxBitmap bitmap(w, h, 24);
+    {
+        wxMemoryDC memory(bitmap);
+        wxGCDC dc(memory);
+        WxDrawTarget target(dc);
+        draw(target);
+    }
+    return bitmap.ConvertToImage();
+}
+
+CanvasView unitView()
+{
+    CanvasView view;
+    view.zoom = 1.0;
+    return view;
+}
+
+Layout layoutWith(const std::string& article, double x, double y)
+{
+    Layout layout;
+    layout.ensureDefaultLevel();
+    layout.gridOn = false;
+    gui::placePiece(layout, article, x, y, 0.0);
+    return layout;
+}
+
+int maxDifference(const wxImage& a, const wxImage& b)
+{
+    int worst = 0;
+    for (int y = 0; y < a.GetHeight(); ++y)
+        for (int x = 0; x < a.GetWidth(); ++x)
+            worst = std::max({worst, std::abs(a.GetRed(x, y) - b.GetRed(x, y)),
+                              std::abs(a.GetGreen(x, y) - b.GetGreen(x, y)),
+                              std::abs(a.GetBlue(x, y) - b.GetBlue(x, y))});
+    return worst;
+}
+
+TEST(RenderPixelTest, StraightPieceOnWhite)
+{
+    Layout layout = layoutWith("24188", 0.0, 100.0);
+    wxImage image = paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH); });
+    EXPECT_TRUE(gui::colourNear(image, 5, 5, 255, 255, 255, 0, 0)) << gui::pixelText(image, 5, 5);
+    // Inside the band, away from the label and the dots.
+    EXPECT_TRUE(gui::colourNear(image, 100, 150, 210, 210, 205, 0, 2)) << gui::pixelText(image, 100, 150);
+    // The outline runs along y = 178.
+    EXPECT_TRUE(gui::colourNear(image, 100, 178, 120, 120, 115, 1, 20)) << gui::pixelText(image, 100, 178);
+    // Free connector dots in orange at both ends.
+    EXPECT_TRUE(gui::colourNear(image, 60, 160, 255, 140, 0, 1, 10)) << gui::pixelText(image, 60, 160);
+    EXPECT_TRUE(gui::colourNear(image, 248, 160, 255, 140, 0, 1, 10)) << gui::pixelText(image, 248, 160);
+    // The article label is dark text at the middle.
+    EXPECT_TRUE(gui::colourNear(image, 154, 160, 50, 50, 50, 6, 40));
+}
+
+TEST(RenderPixelTest, SelectionAndTunnelColours)
+{
+    Layout layout = layoutWith("24188", 0.0, 100.0);
+    layout.labelsOn = false;
+    layout.pieces[0].selected = true;
+    wxImage selected = paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH); });
+    EXPECT_TRUE(gui::colourNear(selected, 150, 160, 180, 200, 230, 0, 2)) << gui::pixelText(selected, 150, 160);
+
+    layout.pieces[0].selected = false;
+    Tunnel tunnel;
+    tunnel.coveredPieces = {layout.pieces[0].id};
+    layout.tunnels.push_back(tunnel);
+    wxImage hidden = paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH); });
+    // 216, 216, 214 at alpha 192 over white.
+    EXPECT_TRUE(gui::colourNear(hidden, 150, 160, 226, 226, 224, 0, 3)) << gui::pixelText(hidden, 150, 160);
+}
+
+TEST(RenderPixelTest, RulersPaintTheirStrips)
+{
+    wxImage image = paint([&](DrawTarget& t) {
+        t.clear(Colour{255, 255, 255, 255});
+        drawRulers(t, unitView(), LengthUnit::Millimetres, kW, kH);
+    });
+    EXPECT_TRUE(gui::colourNear(image, 300, 8, 240, 240, 240, 0, 0)) << gui::pixelText(image, 300, 8);
+    EXPECT_TRUE(gui::colourNear(image, 8, 250, 240, 240, 240, 0, 0));
+    EXPECT_TRUE(gui::colourNear(image, 60, 5, 200, 80, 80, 1, 30)) << gui::pixelText(image, 60, 5);
+    EXPECT_TRUE(gui::colourNear(image, 200, 60, 255, 255, 255, 0, 0));
+}
+
+// Dots and labels are copied from pictures painted once; they must look as if drawn directly.
+TEST(RenderPixelTest, CopiedDotsAndTextMatchDirectDrawing)
+{
+    auto direct = [](wxDC& dc) {
+        dc.SetPen(wxPen(wxColour(178, 98, 0), 1));
+        dc.SetBrush(wxBrush(wxColour(255, 140, 0)));
+        dc.DrawEllipse(47, 37, 6, 6);
+    };
+    wxBitmap bitmap(100, 80, 24);
+    {
+        wxMemoryDC memory(bitmap);
+        wxGCDC dc(memory);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        direct(dc);
+    }
+    wxImage expected = bitmap.ConvertToImage();
+    wxImage copied = paint(
+        [](DrawTarget& t) {
+            t.clear(Colour{255, 255, 255, 255});
+            t.setPen(Colour{178, 98, 0, 255}, 1);
+            t.setBrush(Colour{255, 140, 0, 255});
+            t.ellipse(PixelPoint{50, 40}, 3, 3);
+        },
+        100, 80);
+    EXPECT_LE(maxDifference(expected, copied), 8);
+
+    FontSpec font{12, true};
+    wxImage viaSprite = paint(
+        [&](DrawTarget& t) {
+            t.clear(Colour{255, 255, 255, 255});
+            t.text("24188", 10, 10, font, Colour{50, 50, 50, 255});
+        },
+        100, 40);
+    // Any turn at all makes the target lay the text out itself instead of copying it.
+    wxImage viaText = paint(
+        [&](DrawTarget& t) {
+            t.clear(Colour{255, 255, 255, 255});
+            t.text("24188", 10, 10, font, Colour{50, 50, 50, 255}, 1e-9);
+        },
+        100, 40);
+    int dark = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 100; ++x)
+            dark += viaSprite.GetRed(x, y) < 128 ? 1 : 0;
+    EXPECT_GT(dark, 20);
+    EXPECT_LE(maxDifference(viaSprite, viaText), 40);
+}
+
+} // namespace
+} // namespace layrail
