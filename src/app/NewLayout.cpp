@@ -1,0 +1,27 @@
+#include "app/NewLayout.h"
+
+#include "document/History.h"
+
+namespace layrail {
+
+void startNewLayout(Layout& layout)
+{
+    pushHistory(layout);
+    layout.pieces.clear();
+    layout.scenery.clear();
+    layout.labels.clear();
+    layout.dimensionLines.clear();
+    layout.shapes.clear();
+    layout.tunnels.clear();
+    layout.helices.clear();
+    layout.gradeRuns.clear();
+    layout.updateCurrentGradeRun();
+    layout.nextId = 1;
+
+    layout.baseboard.vertices.clear();
+    layout.levels.clear();
+    layout.ensureDefaultLevel();
+    layout.activeLevel = 1;
+}
+
+} // namespace layrail

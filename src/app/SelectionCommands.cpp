@@ -1,0 +1,50 @@
+#include "app/SelectionCommands.h"
+
+#include <algorithm>
+
+namespace layrail {
+
+namespace {
+
+template <typename Records>
+bool anySelected(const Records& records)
+{
+    return std::any_of(records.begin(), records.end(), [](const auto& r) { return r.selected; });
+}
+
+template <typename Records>
+void setSelected(Records& records, bool selected)
+{
+    for (auto& r : records)
+        r.selected = selected;
+}
+
+} // namespace
+
+void selectAllPiecesAndScenery(Layout& layout)
+{
+    setSelected(layout.pieces, true);
+    setSelected(layout.scenery, true);
+}
+
+void deselectAll(Layout& layout)
+{
+    setSelected(layout.pieces, false);
+    setSelected(layout.scenery, false);
+    setSelected(layout.labels, false);
+    setSelected(layout.dimensionLines, false);
+    setSelected(layout.shapes, false);
+}
+
+bool anyPieceOrScenerySelected(const Layout& layout)
+{
+    return anySelected(layout.pieces) || anySelected(layout.scenery);
+}
+
+bool anythingSelected(const Layout& layout)
+{
+    return anyPieceOrScenerySelected(layout) || anySelected(layout.labels) ||
+           anySelected(layout.dimensionLines) || anySelected(layout.shapes);
+}
+
+} // namespace layrail
