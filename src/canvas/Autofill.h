@@ -1,0 +1,68 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "canvas/EditResult.h"
+#include "catalog/TrackTypes.h"
+#include "document/Layout.h"
+
+namespace layrail {
+
+constexpr double kFillTolerance = 1.5;
+constexpr int kMaxFillSolutions = 64;
+constexpr int kEnoughFillSolutions = 16;
+constexpr int kShownFillSolutions = 12;
+constexpr int kMaxFillPieces = 32;
+
+// One open end of the gap: a piece's free connector and where it lies.
+struct GapEnd {
+    int piece = -1;
+    int connector = -1;
+    Connector world;
+};
+
+// The two free connectors, one on each piece, that face each other (at least 150 degrees apart)
+// with the smallest distance; the first found on equal distances.
+struct GapPair {
+    bool found = false;
+    GapEnd a;
+    GapEnd b;
+    double distance = 0.0;
+    double headingDifference = 0.0; // folded into [0, 180]
+};
+
+GapPair findGapPair(const Layout& layout, const PlacedPiece& a, const PlacedPiece& b);
+
+// The straights of a system, longest first, catalog order among equal lengths.
+std::vector<const CatalogPiece*> fillCandidates(TrackSystem system);
+
+struct FillSolution {
+    std::vector<std::string> articles; // in placing order
+    double total = 0.0;
+};
+
+// The combinations of candidates whose length matches the gap within the tolerance: fewest pieces
+// first, then the closest total, at most 12.
+std::vector<FillSolution> searchFills(const std::vector<const CatalogPiece*>& candidates, double gap);
+
+// A line of the choice list: "24188  (188.3 mm)".
+std::string fillLine(const FillSolution& solution);
+
+// What "Autofill Gap..." found for the two selected pieces.
+struct AutofillPlan {
+    bool ran = false;  // false: the selection does not name two known pieces, nothing happens
+    EditMessage message; // a refusal; the selection has been cleared
+    GapPair gap;
+    std::vector<FillSolution> solutions; // non-empty: show the "Autofill Gap" dialog
+    std::string prompt;                  // "Gap: %.1f mm. Select fill:"
+    std::vector<std::string> lines;      // one per solution; the first is pre-selected
+};
+
+AutofillPlan planAutofill(Layout& layout);
+
+// "Place": the chosen straights laid from A's end, each joined to the one before, the last joined
+// to B's end. One undo snapshot.
+EditResult placeFill(Layout& layout, const GapPair& gap, const FillSolution& solution);
+
+} // namespace layrail

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "canvas/EditResult.h"
+#include "document/Layout.h"
+
+namespace layrail {
+
+// Pieces joined to a selected pair piece that are pair pieces themselves join the selection.
+void selectPairPartners(Layout& layout);
+
+// Delete or Backspace on the canvas once checkDelete allowed it (and its question was answered
+// Yes): pair partners join the selection, then the document's delete removes everything selected.
+EditResult deleteFromCanvas(Layout& layout);
+
+} // namespace layrail

@@ -1,0 +1,69 @@
+#include "canvas/Clipboard.h"
+
+#include <unordered_map>
+
+#include "canvas/Joints.h"
+
+namespace layrail {
+
+void copySelection(const Layout& layout, Clipboard& clipboard)
+{
+    clipboard = Clipboard{};
+    for (const PlacedPiece& p : layout.pieces)
+        if (p.selected)
+            clipboard.pieces.push_back(p);
+    for (const SceneryItem& s : layout.scenery)
+        if (s.selected)
+            clipboard.scenery.push_back(s);
+}
+
+EditResult pasteAt(Layout& layout, const Clipboard& clipboard, Point world)
+{
+    EditResult result;
+    if (clipboard.empty())
+        return result;
+    double sumX = 0.0;
+    double sumY = 0.0;
+    for (const PlacedPiece& p : clipboard.pieces) {
+        sumX += p.x;
+        sumY += p.y;
+    }
+    for (const SceneryItem& s : clipboard.scenery) {
+        sumX += s.x;
+        sumY += s.y;
+    }
+    const double count = static_cast<double>(clipboard.pieces.size() + clipboard.scenery.size());
+    const double dx = world.x - sumX / count;
+    const double dy = world.y - sumY / count;
+
+    pushHistory(layout);
+    std::unordered_map<int, int> newIds;
+    for (const PlacedPiece& p : clipboard.pieces)
+        newIds[p.id] = layout.takeId();
+    for (const PlacedPiece& p : clipboard.pieces) {
+        PlacedPiece copy = p;
+        copy.id = newIds.at(p.id);
+        copy.x += dx;
+        copy.y += dy;
+        copy.helix = -1;
+        for (Joint& j : copy.joints) {
+            const auto it = newIds.find(j.target);
+            j = it == newIds.end() ? Joint{} : Joint{it->second, j.targetConnector};
+        }
+        layout.pieces.push_back(std::move(copy));
+    }
+    for (const SceneryItem& s : clipboard.scenery) {
+        SceneryItem copy = s;
+        copy.id = layout.takeId();
+        copy.x += dx;
+        copy.y += dy;
+        copy.selected = false;
+        layout.scenery.push_back(copy);
+    }
+    result.changed = true;
+    result.selectionChanged = true;
+    result.status = piecesStatus(layout);
+    return result;
+}
+
+} // namespace layrail

@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "EditTestSupport.h"
+#include "canvas/Autofill.h"
+
+using namespace layrail;
+using namespace layrail::edittest;
+
+namespace {
+
+// Two selected C-Track straights whose open ends face each other across a gap.
+Layout gapLayout(double gap, double secondHeading = 0.0)
+{
+    Layout layout = withLevel();
+    const int a = lay(layout, "24188", 0, 0, 0);
+    const int b = lay(layout, "24188", 188.3 + gap, 0, secondHeading);
+    piece(layout, a).selected = true;
+    piece(layout, b).selected = true;
+    return layout;
+}
+
+} // namespace
+
+TEST(Autofill, CandidatesAreTheSystemsStraightsLongestFirstInCatalogOrder)
+{
+    const auto candidates = fillCandidates(TrackSystem::MarklinC);
+    ASSERT_FALSE(candidates.empty());
+    for (size_t i = 1; i < candidates.size(); ++i)
+        EXPECT_GE(candidates[i - 1]->length, candidates[i]->length);
+    for (const CatalogPiece* p : candidates) {
+        EXPECT_EQ(p->system, TrackSystem::MarklinC);
+        EXPECT_EQ(p->kind, PieceKind::Straight);
+    }
+    // Equal lengths keep catalog order: the straight 24188 comes before the truss bridge 74620.
+    size_t straight = 0, bridge = 0;
+    for (size_t i = 0; i < candidates.size(); ++i) {
+        if (candidates[i]->article == "24188")
+            straight = i;
+        if (candidates[i]->article == "74620")
+            bridge = i;
+    }
+    EXPECT_LT(straight, bridge);
+}
+
+TEST(Autofill, ExactStraightGapOffers24188First)
+{
+    Layout layout = gapLayout(188.3);
+    const AutofillPlan plan = planAutofill(layout);
+    ASSERT_TRUE(plan.ran);
+    EXPECT_TRUE(plan.message.empty());
+    ASSERT_FALSE(plan.solutions.empty());
+    EXPECT_LE(plan.solutions.size(), 12u);
+    EXPECT_EQ(plan.solutions[0].articles, std::vector<std::string>{"24188"});
+    EXPECT_EQ(plan.lines[0], "24188  (188.3 mm)");
+    EXPECT_EQ(plan.prompt, "Gap: 188.3 mm. Select fill:");
+    EXPECT_EQ(plan.gap.a.connector, 1);
+    EXPECT_EQ(plan.gap.b.connector, 0);
+    for (size_t i = 1; i < plan.solutions.size(); ++i)
+        EXPECT_LE(plan.solutions[i - 1].articles.size(), plan.solutions[i].articles.size());
+    for (const FillSolution& s : plan.solutions)
+        EXPECT_LE(std::fabs(s.total - 188.3), 1.5);
+    EXPECT_EQ(selectedIds(layout).size(), 2u); // a plan keeps the selection
+}
+
+TEST(Autofill, SearchOrdersByCountThenCloseness)
+{
+    const auto candidates = fillCandidates(TrackSystem::MarklinC);
+    const auto solutions = searchFills(candidates, 376.6);
+    ASSERT_FALSE(solutions.empty());
+    EXPECT_EQ(solutions[0].articles, (std::vector<std::string>{"24188", "24188"}));
+    EXPECT_EQ(fillLine(solutions[0]), "24188 + 24188  (376.6 mm)");
+    for (size_t i = 1; i < solutions.size(); ++i) {
+        const auto& prev = solutions[i - 1];
+        const auto& cur = solutions[i];
+        ASSERT_LE(prev.articles.size(), cur.articles.size());
+        if (prev.articles.size() == cur.articles.size()) {
+            EXPECT_LE(std::fabs(prev.total - 376.6), std::fabs(cur.total - 376.6) + 1e-9);
+        }
+    }
+    for (const auto& s : solutions) // combinations are written longest first
+        for (size_t i = 1; i < s.articles.size(); ++i)
+            EXPECT_GE(catalogPiece(s.articles[i - 1]).length, catalogPiece(s.articles[i]).length);
+}
+
+TEST(Autofill, TouchingEndsAreRefused)
+{
+    Layout layout = gapLayout(0.5);
+    const AutofillPlan plan = planAutofill(layout);
+    EXPECT_EQ(plan.message.title, "Autofill");
+    EXPECT_EQ(plan.message.text, "The two pieces are already touching - no gap to fill.");
+    EXPECT_TRUE(selectedIds(layout).empty());
+}
+
+TEST(Autofill, EndsTwentyDegreesOffFacingFindNoSolution)
+{
+    // B turned by 20 degrees about its open end: the ends are 160 degrees apart.
+    Layout layout = withLevel();
+    const int a = lay(layout, "24188", 0, 0, 0);
+    const int b = lay(layout, "24188", 376.6, 0, 20);
+    piece(layout, a).selected = true;
+    piece(layout, b).selected = true;
+    const AutofillPlan plan = planAutofill(layout);
+    ASSERT_TRUE(plan.gap.found);
+    EXPECT_NEAR(plan.gap.headingDifference, 160.0, 1e-9);
+    EXPECT_EQ(plan.message.title, "Autofill - No Solution");
+    EXPECT_EQ(plan.message.text, "Gap is 188.3mm. No combination of catalog straights fills it within tolerance.");
+    EXPECT_TRUE(plan.solutions.empty());
+    EXPECT_TRUE(selectedIds(layout).empty());
+}
+
+TEST(Autofill, GapBelowTheShortestStraightFindsNoSolution)
+{
+    const auto candidates = fillCandidates(TrackSystem::MarklinC);
+    const double shortest = candidates.back()->length;
+    Layout layout = gapLayout(shortest - 1.6);
+    const AutofillPlan plan = planAutofill(layout);
+    EXPECT_EQ(plan.message.title, "Autofill - No Solution");
+    EXPECT_TRUE(searchFills(candidates, shortest - 1.6).empty());
+    EXPECT_FALSE(searchFills(candidates, shortest - 1.4).empty());
+}
+
+TEST(Autofill, EndsThatDoNotFaceGiveThePairMessage)
+{
+    Layout layout = withLevel();
+    const int p = lay(layout, "24188", 0, 0, 0);
+    const int q = lay(layout, "24188", 0, 300, 90); // every pair of ends is 90 degrees apart
+    piece(layout, p).selected = true;
+    piece(layout, q).selected = true;
+    const AutofillPlan plan = planAutofill(layout);
+    ASSERT_TRUE(plan.ran);
+    EXPECT_EQ(plan.message.title, "Autofill");
+    EXPECT_EQ(plan.message.text, "Could not find facing free connectors on the two selected pieces.");
+    EXPECT_TRUE(selectedIds(layout).empty());
+}
+
+TEST(Autofill, AJointToAMissingPieceCountsAsAnOpenEnd)
+{
+    Layout layout = gapLayout(188.3);
+    const int a = layout.pieces[0].id;
+    piece(layout, a).setJoint(1, 808, 0);
+    const AutofillPlan plan = planAutofill(layout);
+    ASSERT_FALSE(plan.solutions.empty());
+    placeFill(layout, plan.gap, plan.solutions[0]);
+    EXPECT_TRUE(joined(layout, a, 1, layout.pieces.back().id, 0));
+    EXPECT_TRUE(consistent(layout));
+}
+
+TEST(Autofill, PlacingJoinsTheFillAtBothEnds)
+{
+    Layout layout = gapLayout(376.6);
+    piece(layout, layout.pieces[0].id).z = 12.0;
+    const AutofillPlan plan = planAutofill(layout);
+    ASSERT_FALSE(plan.solutions.empty());
+    const int a = layout.pieces[0].id;
+    const int b = layout.pieces[1].id;
+    const EditResult r = placeFill(layout, plan.gap, plan.solutions[0]);
+    EXPECT_TRUE(r.changed);
+    EXPECT_EQ(layout.undoStack.size(), 1u);
+    ASSERT_EQ(layout.pieces.size(), 4u);
+    const PlacedPiece& f1 = layout.pieces[2];
+    const PlacedPiece& f2 = layout.pieces[3];
+    EXPECT_NEAR(f1.x, 188.3, 1e-9);
+    EXPECT_NEAR(f2.x, 376.6, 1e-9);
+    EXPECT_DOUBLE_EQ(f1.z, 12.0);
+    EXPECT_TRUE(joined(layout, a, 1, f1.id, 0));
+    EXPECT_TRUE(joined(layout, f1.id, 1, f2.id, 0));
+    EXPECT_TRUE(joined(layout, f2.id, 1, b, 0));
+    EXPECT_TRUE(consistent(layout));
+}
