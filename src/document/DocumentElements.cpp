@@ -1,8 +1,15 @@
 #include "document/DocumentElements.h"
 
+#include <algorithm>
+
 #include "catalog/TrackCatalog.h"
 
 namespace layrail {
+
+namespace {
+// Straights and curves have two connectors, turnouts three, crossings four.
+constexpr size_t kUsualConnectorCount = 4;
+} // namespace
 
 void appendPieceElement(std::string& out, const PlacedPiece& piece, std::string_view indent)
 {
@@ -97,6 +104,9 @@ bool readJointLine(XmlLine& line, PlacedPiece& piece)
     const int connectors = TrackCatalog::instance().maxConnectorCount();
     if (conn < 0 || conn >= connectors)
         return true;
+    // Room for the joints of most pieces at once, rather than growing one by one.
+    if (piece.joints.capacity() == 0)
+        piece.joints.reserve(std::max(static_cast<size_t>(conn) + 1, kUsualConnectorCount));
     if (target == -1) {
         piece.setJoint(conn, -1, -1);
         return true;

@@ -47,7 +47,7 @@ public:
 
 private:
     std::string readPieces();
-    void applyRules(const std::string& line, XmlLine& xml);
+    void applyRules(XmlLine& xml);
     void noteId(int id) { content_.maxId = std::max(content_.maxId, id); }
 
     const std::string& path_;
@@ -63,7 +63,8 @@ std::string LayoutReader::read()
 {
     if (!reader_.isOpen())
         return cannotOpenText(path_);
-    std::string line;
+    std::string_view line;
+    std::string kept;
     for (;;) {
         const LineReader::Status status = reader_.next(line);
         if (status == LineReader::Status::End)
@@ -73,7 +74,14 @@ std::string LayoutReader::read()
         if (status == LineReader::Status::ReadError)
             return cannotReadText(path_);
         XmlLine xml(line, reader_.lineNumber(), error_);
-        applyRules(line, xml);
+        if (xml.has(Tag::Pieces)) {
+            // The piece reader moves on in the file: the rules after it need their own copy of the line.
+            kept.assign(line);
+            XmlLine own(kept, reader_.lineNumber(), error_);
+            applyRules(own);
+        } else {
+            applyRules(xml);
+        }
         if (!error_.empty())
             return error_;
     }
@@ -82,7 +90,7 @@ std::string LayoutReader::read()
 // Reads the lines after "<pieces>" up to and including the end line.
 std::string LayoutReader::readPieces()
 {
-    std::string line;
+    std::string_view line;
     for (;;) {
         const LineReader::Status status = reader_.next(line);
         if (status == LineReader::Status::End)
@@ -91,32 +99,32 @@ std::string LayoutReader::readPieces()
             return lineTooLongText(reader_.lineNumber());
         if (status == LineReader::Status::ReadError)
             return cannotReadText(path_);
-        if (contains(line, "</pieces>") || contains(line, "</block>") || contains(line, "</layout>"))
-            return {};
         XmlLine xml(line, reader_.lineNumber(), error_);
-        if (contains(line, "<piece ")) {
+        if (xml.has(Tag::PiecesEnd) || xml.has(Tag::BlockEnd) || xml.has(Tag::LayoutEnd))
+            return {};
+        if (xml.has(Tag::Piece)) {
             PlacedPiece piece;
             if (!readPieceLine(xml, PieceAttributes::All, piece))
                 return error_;
             noteId(piece.id);
             content_.pieces.push_back(std::move(piece));
         }
-        if (contains(line, "<joint ") && !content_.pieces.empty() && !readJointLine(xml, content_.pieces.back()))
+        if (xml.has(Tag::Joint) && !content_.pieces.empty() && !readJointLine(xml, content_.pieces.back()))
             return error_;
     }
 }
 
-void LayoutReader::applyRules(const std::string& line, XmlLine& xml)
+void LayoutReader::applyRules(XmlLine& xml)
 {
     FileContent& c = content_;
-    if (contains(line, "<layout ")) {
+    if (xml.has(Tag::Layout)) {
         c.name = xml.text("name");
         int units = 0;
         xml.optionalInt("units", units);
         // An unknown unit shows lengths in millimetres.
         c.units = units >= 0 && units <= 2 ? static_cast<LengthUnit>(units) : LengthUnit::Millimetres;
     }
-    if (contains(line, "<run ")) {
+    if (xml.has(Tag::Run)) {
         GradeRun run;
         xml.optionalReal("deg", run.angle);
         xml.optionalInt("anchor", run.anchor);
@@ -124,22 +132,22 @@ void LayoutReader::applyRules(const std::string& line, XmlLine& xml)
         if (xml.ok() && isConnectorIndex(run.connector))
             c.gradeRuns.push_back(run);
     }
-    if (contains(line, "<pieces>")) {
+    if (xml.has(Tag::Pieces)) {
         const std::string error = readPieces();
         if (!error.empty()) {
             error_ = error;
             return;
         }
     }
-    if (contains(line, "<levels ")) {
+    if (xml.has(Tag::Levels)) {
         inLevels_ = true;
         c.activeLevel = 1;
         xml.optionalInt("active", c.activeLevel);
     }
-    const bool closesLevels = contains(line, "</levels>");
+    const bool closesLevels = xml.has(Tag::LevelsEnd);
     if (closesLevels)
         inLevels_ = false;
-    if (contains(line, "<level ") && inLevels_ && !closesLevels) {
+    if (xml.has(Tag::Level) && inLevels_ && !closesLevels) {
         Level level;
         xml.requiredInt("id", level.id);
         level.name = xml.text("name");
@@ -155,42 +163,42 @@ void LayoutReader::applyRules(const std::string& line, XmlLine& xml)
         level.blue = colourByte(blue);
         c.levels.push_back(std::move(level));
     }
-    if (contains(line, "<pt ") && inLevels_ && !closesLevels && !c.levels.empty()) {
+    if (xml.has(Tag::Pt) && inLevels_ && !closesLevels && !c.levels.empty()) {
         Point p;
         if (xml.requiredReal("x", p.x) && xml.requiredReal("y", p.y))
             c.levels.back().outline.push_back(p);
     }
-    if (contains(line, "<scenery>"))
+    if (xml.has(Tag::Scenery))
         inScenery_ = true;
-    if (contains(line, "</scenery>"))
+    if (xml.has(Tag::SceneryEnd))
         inScenery_ = false;
-    if (contains(line, "<baseboard>")) {
+    if (xml.has(Tag::Baseboard)) {
         inBaseboard_ = true;
         c.vertices.clear();
     }
-    const bool closesBaseboard = contains(line, "</baseboard>");
+    const bool closesBaseboard = xml.has(Tag::BaseboardEnd);
     if (closesBaseboard)
         inBaseboard_ = false;
-    if (contains(line, "<vertex ") && inBaseboard_ && !closesBaseboard) {
+    if (xml.has(Tag::Vertex) && inBaseboard_ && !closesBaseboard) {
         Point p;
         if (xml.requiredReal("x", p.x) && xml.requiredReal("y", p.y))
             c.vertices.push_back(p);
     }
-    if (contains(line, "<lastshape")) {
+    if (xml.has(Tag::LastShape)) {
         xml.optionalInt("id", c.lastShape.id);
         xml.optionalReal("w_mm", c.lastShape.width);
         xml.optionalReal("h_mm", c.lastShape.height);
         xml.optionalReal("w2_mm", c.lastShape.width2);
         xml.optionalReal("h2_mm", c.lastShape.height2);
     }
-    if (contains(line, "<sceneryitem ") && inScenery_) {
+    if (xml.has(Tag::SceneryItem) && inScenery_) {
         SceneryItem item;
         if (readSceneryLine(xml, true, item)) {
             noteId(item.id);
             c.scenery.push_back(std::move(item));
         }
     }
-    if (contains(line, "<label ")) {
+    if (xml.has(Tag::Label)) {
         LayoutLabel label;
         xml.requiredId("id", label.id);
         xml.requiredReal("x", label.x);
@@ -199,7 +207,7 @@ void LayoutReader::applyRules(const std::string& line, XmlLine& xml)
         noteId(label.id);
         c.labels.push_back(std::move(label));
     }
-    if (contains(line, "<shape ") && !contains(line, "</shape") && !xml.isEmpty("id")) {
+    if (xml.has(Tag::Shape) && !xml.has(Tag::ShapeEnd) && !xml.isEmpty("id")) {
         LayoutShape shape;
         xml.requiredId("id", shape.id);
         int red = shape.red, green = shape.green, blue = shape.blue, alpha = shape.alpha;
@@ -219,12 +227,12 @@ void LayoutReader::applyRules(const std::string& line, XmlLine& xml)
         noteId(shape.id);
         c.shapes.push_back(std::move(shape));
     }
-    if (contains(line, "<v ") && !c.shapes.empty() && !xml.isEmpty("x") && !xml.isEmpty("y")) {
+    if (xml.has(Tag::V) && !c.shapes.empty() && !xml.isEmpty("x") && !xml.isEmpty("y")) {
         Point p;
         if (xml.optionalReal("x", p.x) && xml.optionalReal("y", p.y))
             c.shapes.back().points.push_back(p);
     }
-    if (contains(line, "<tunnel ")) {
+    if (xml.has(Tag::Tunnel)) {
         Tunnel tunnel;
         xml.requiredId("id", tunnel.id);
         xml.requiredInt("portalA", tunnel.portalA);
@@ -234,12 +242,12 @@ void LayoutReader::applyRules(const std::string& line, XmlLine& xml)
         noteId(tunnel.id);
         c.tunnels.push_back(std::move(tunnel));
     }
-    if (contains(line, "<covers ") && !c.tunnels.empty()) {
+    if (xml.has(Tag::Covers) && !c.tunnels.empty()) {
         int piece = -1;
         if (xml.requiredInt("piece", piece))
             c.tunnels.back().coveredPieces.push_back(piece);
     }
-    if (contains(line, "<helix ")) {
+    if (xml.has(Tag::Helix)) {
         Helix helix;
         xml.requiredId("id", helix.id);
         xml.requiredReal("cx", helix.cx);

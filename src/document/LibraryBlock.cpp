@@ -50,7 +50,7 @@ std::string readBlock(const std::string& path, LibraryBlock& block)
 
     LibraryBlock read;
     bool inScenery = false;
-    std::string line;
+    std::string_view line;
     std::string error;
     for (;;) {
         const LineReader::Status status = reader.next(line);
@@ -61,24 +61,24 @@ std::string readBlock(const std::string& path, LibraryBlock& block)
         if (status == LineReader::Status::ReadError)
             return cannotReadText(path);
         XmlLine xml(line, reader.lineNumber(), error);
-        if (contains(line, "<block "))
+        if (xml.has(Tag::Block))
             read.name = xml.text("name");
-        if (contains(line, "<scenery>"))
+        if (xml.has(Tag::Scenery))
             inScenery = true;
-        if (contains(line, "</scenery>"))
+        if (xml.has(Tag::SceneryEnd))
             inScenery = false;
         // Of the element rules, the first that matches takes the line.
-        if (contains(line, "<sceneryitem ") && inScenery) {
+        if (xml.has(Tag::SceneryItem) && inScenery) {
             SceneryItem item;
             if (!readSceneryLine(xml, false, item))
                 return error;
             read.scenery.push_back(std::move(item));
-        } else if (contains(line, "<piece ")) {
+        } else if (xml.has(Tag::Piece)) {
             PlacedPiece piece;
             if (!readPieceLine(xml, PieceAttributes::PlanOnly, piece))
                 return error;
             read.pieces.push_back(std::move(piece));
-        } else if (contains(line, "<joint ") && !read.pieces.empty()) {
+        } else if (xml.has(Tag::Joint) && !read.pieces.empty()) {
             if (!readJointLine(xml, read.pieces.back()))
                 return error;
         }

@@ -1,5 +1,6 @@
 #include "document/LineReader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -32,50 +33,58 @@ bool LineReader::fill()
 {
     if (eof_ || error_)
         return false;
+    const std::size_t kept = end_ - begin_;
+    std::memmove(buffer_.data(), buffer_.data() + begin_, kept);
+    searched_ -= begin_;
     begin_ = 0;
-    end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
-    if (end_ == 0) {
+    end_ = kept;
+    // A long line doubles the buffer; the line cap bounds it.
+    if (end_ + kChunk > buffer_.size())
+        buffer_.resize(std::max(2 * buffer_.size(), end_ + kChunk));
+    const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
+    if (got == 0) {
         if (std::ferror(file_))
             error_ = true;
         else
             eof_ = true;
         return false;
     }
+    end_ += got;
     return true;
 }
 
-LineReader::Status LineReader::next(std::string& line)
+LineReader::Status LineReader::next(std::string_view& line)
 {
-    line.clear();
+    line = {};
     if (!file_)
         return Status::ReadError;
-    bool any = false;
     for (;;) {
-        if (begin_ == end_ && !fill()) {
-            if (error_)
-                return Status::ReadError;
-            if (!any)
-                return Status::End;
+        const char* const start = buffer_.data() + begin_;
+        const void* feed = std::memchr(buffer_.data() + searched_, '\n', end_ - searched_);
+        const std::size_t length =
+            feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - start) : end_ - begin_;
+        if (length > kMaxLineLength) {
             ++lineNumber_;
-            return Status::Line;
-        }
-        any = true;
-        const char* start = buffer_.data() + begin_;
-        const std::size_t available = end_ - begin_;
-        const void* feed = std::memchr(start, '\n', available);
-        const std::size_t take = feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - start) : available;
-        if (line.size() + take > kMaxLineLength) {
-            ++lineNumber_;
-            line.clear();
             return Status::TooLong;
         }
-        line.append(start, take);
         if (feed) {
-            begin_ += take + 1;
+            line = std::string_view(start, length);
+            begin_ += length + 1;
+            searched_ = begin_;
             ++lineNumber_;
             return Status::Line;
         }
-        begin_ = end_;
+        searched_ = end_;
+        if (!fill()) {
+            if (error_)
+                return Status::ReadError;
+            if (begin_ == end_)
+                return Status::End;
+            line = std::string_view(buffer_.data() + begin_, end_ - begin_);
+            begin_ = end_;
+            ++lineNumber_;
+            return Status::Line;
+        }
     }
 }
 
