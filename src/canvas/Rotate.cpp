@@ -87,7 +87,7 @@ struct Box {
     bool empty() const { return minX > maxX; }
 };
 
-// The point a sagitta's depth from the chord's middle, towards the curve's centre.
+// The middle of the arc: a sagitta's depth from the chord's middle, away from the curve's centre.
 Point sagittaPoint(const PlacedPiece& p, const CatalogPiece& cat, const std::vector<Connector>& world)
 {
     const double midX = (world[0].x + world[1].x) / 2.0;
@@ -102,7 +102,7 @@ Point sagittaPoint(const PlacedPiece& p, const CatalogPiece& cat, const std::vec
     if (len <= 0.0)
         return {midX, midY};
     const double sagitta = cat.radius * (1.0 - std::cos(degToRad(cat.angle / 2.0)));
-    return {midX + dx / len * sagitta, midY + dy / len * sagitta};
+    return {midX - dx / len * sagitta, midY - dy / len * sagitta};
 }
 
 } // namespace

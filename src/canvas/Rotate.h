@@ -11,7 +11,7 @@
 
 namespace layrail {
 
-// The middle of the bounding box of the selected pieces (origins, connectors, the sagitta point
+// The middle of the bounding box of the selected pieces (origins, connectors, the middle of the arc
 // of curves) and scenery footprints: the pivot of Ctrl+wheel rotation.
 Point wheelRotationCentre(const Layout& layout);
 

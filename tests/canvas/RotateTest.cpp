@@ -68,7 +68,7 @@ TEST(WheelRotation, CentreIsTheMiddleOfPiecesAndSceneryFootprints)
     EXPECT_NEAR(c.y, 65.0, 1e-9);
 }
 
-TEST(WheelRotation, CurveAddsItsSagittaPointInsideTheChord)
+TEST(WheelRotation, CurveAddsTheMiddleOfItsArc)
 {
     Layout layout = withLevel();
     // Heading 345 lays the 30 degree curve's chord along the x axis.
@@ -77,7 +77,8 @@ TEST(WheelRotation, CurveAddsItsSagittaPointInsideTheChord)
     const Point c = wheelRotationCentre(layout);
     const double sagitta = 360 * (1 - std::cos(rad(15)));
     EXPECT_NEAR(c.x, 360 * std::sin(rad(15)), 1e-6); // half the chord
-    EXPECT_NEAR(c.y, sagitta / 2, 1e-6);
+    // The arc bulges away from the curve's centre (+y), so the box reaches up to -sagitta.
+    EXPECT_NEAR(c.y, -sagitta / 2, 1e-6);
 }
 
 TEST(WheelRotation, TurnsAboutTheCentreByNotchSteps)
