@@ -10,7 +10,6 @@
 #include <wx/toolbar.h>
 
 #include "app/CommandIds.h"
-#include "app/DeleteSelection.h"
 #include "app/NewLayout.h"
 #include "app/SelectionCommands.h"
 #include "app/WindowTitle.h"
@@ -212,6 +211,12 @@ void MainFrame::bindCommands()
     Bind(wxEVT_MENU, &MainFrame::onPolygon, this, kCmdPolygon);
     Bind(wxEVT_MENU, &MainFrame::onUnits, this, kCmdUnitsMillimetres, kCmdUnitsInches);
     Bind(wxEVT_MENU, &MainFrame::onHelp, this, kCmdHelp);
+    Bind(wxEVT_MENU, &MainFrame::onOpenLayout, this, kCmdOpenLayout);
+    Bind(wxEVT_MENU, &MainFrame::onSave, this, kCmdSave);
+    Bind(wxEVT_MENU, &MainFrame::onSaveAs, this, kCmdSaveAs);
+    Bind(wxEVT_MENU, &MainFrame::onImportLayout, this, kCmdImportLayout);
+    Bind(wxEVT_MENU, &MainFrame::onExportLayout, this, kCmdExportLayout);
+    Bind(wxEVT_MENU, &MainFrame::onSaveLibraryBlock, this, kCmdSaveLibraryBlock);
     Bind(wxEVT_UPDATE_UI, &MainFrame::onUpdateUI, this);
     Bind(wxEVT_CLOSE_WINDOW, &MainFrame::onClose, this);
 }
@@ -246,12 +251,6 @@ bool MainFrame::confirmUnsavedChanges()
     if (answer == wxYES)
         return saveLayout(false);
     return answer == wxNO;
-}
-
-bool MainFrame::saveLayout(bool)
-{
-    // No layout writer is wired to the window yet, so nothing is ever reported as saved.
-    return false;
 }
 
 void MainFrame::onNewLayout(wxCommandEvent&)
@@ -310,18 +309,8 @@ void MainFrame::onRedo(wxCommandEvent&)
         afterHistoryStep();
 }
 
-void MainFrame::onDelete(wxCommandEvent&)
-{
-    if (!anythingSelected(layout_))
-        return;
-    if (selectionHasGradedPieces(layout_) &&
-        wxMessageBox("Selection includes graded pieces. Delete?", "Delete", wxYES_NO | wxICON_QUESTION, this) != wxYES)
-        return;
-    deleteSelection(layout_);
-    canvas_->Refresh();
-    properties_->refreshSelection();
-    markModified();
-}
+// The canvas's Delete key and this command share one delete, with its locks and question.
+void MainFrame::onDelete(wxCommandEvent&) { canvas_->deleteSelection(); }
 
 void MainFrame::onSelectAll(wxCommandEvent&)
 {

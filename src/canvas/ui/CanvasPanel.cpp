@@ -1,29 +1,41 @@
 #include "canvas/ui/CanvasPanel.h"
 
-#include <cstdlib>
+#include <exception>
 
 #include <wx/dcbuffer.h>
 #include <wx/dcgraph.h>
+#include <wx/msgdlg.h>
 
+#include "app/ui/Logs.h"
 #include "app/ui/MainFrame.h"
 #include "canvas/CanvasStatus.h"
+#include "canvas/Placement.h"
 #include "canvas/Renderer.h"
 #include "canvas/ui/WxDrawTarget.h"
+#include "panels/ui/PropertiesPanel.h"
 
 namespace layrail {
 
 namespace {
 
-constexpr double kWheelZoomFactor = 1.15;
-// A middle press that moves no further than this in both directions does not pan yet.
-constexpr int kPanDeadZone = 3;
+long iconStyle(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Warning:
+        return wxICON_WARNING;
+    case MessageIcon::Question:
+        return wxICON_QUESTION;
+    default:
+        return wxICON_INFORMATION;
+    }
+}
 
 } // namespace
 
 CanvasPanel::CanvasPanel(wxWindow* parent, MainFrame& frame)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
               wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE | wxNO_BORDER),
-      frame_(frame)
+      frame_(frame), flashTimer_(this)
 {
     // Every pixel is painted by the renderer, on every paint and after every resize.
     SetBackgroundStyle(wxBG_STYLE_PAINT);
@@ -32,11 +44,21 @@ CanvasPanel::CanvasPanel(wxWindow* parent, MainFrame& frame)
     Bind(wxEVT_MOUSEWHEEL, &CanvasPanel::onMouseWheel, this);
     Bind(wxEVT_MIDDLE_DOWN, &CanvasPanel::onMiddleDown, this);
     Bind(wxEVT_MIDDLE_UP, &CanvasPanel::onMiddleUp, this);
+    Bind(wxEVT_LEFT_DOWN, &CanvasPanel::onLeftDown, this);
+    Bind(wxEVT_LEFT_UP, &CanvasPanel::onLeftUp, this);
+    Bind(wxEVT_LEFT_DCLICK, &CanvasPanel::onLeftDoubleClick, this);
+    Bind(wxEVT_RIGHT_DOWN, &CanvasPanel::onRightDown, this);
     Bind(wxEVT_MOTION, &CanvasPanel::onMotion, this);
+    Bind(wxEVT_KEY_DOWN, &CanvasPanel::onKeyDown, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &CanvasPanel::onCaptureLost, this);
+    Bind(wxEVT_TIMER, &CanvasPanel::onFlashTimer, this, flashTimer_.GetId());
 }
 
+CanvasPanel::~CanvasPanel() { flashTimer_.Stop(); }
+
 layrail::Layout& CanvasPanel::layout() { return frame_.layout(); }
+
+Point CanvasPanel::toWorld(wxPoint pixel) const { return {view_.toWorldX(pixel.x), view_.toWorldY(pixel.y)}; }
 
 void CanvasPanel::zoomCentre(double factor)
 {
@@ -82,6 +104,7 @@ void CanvasPanel::paintCanvas(wxGCDC& dc)
     renderLayout(layout(), target, view_, size.x, size.y);
     drawRulers(target, view_, layout().units, size.x, size.y);
     updateElevationStatus();
+    paintOverlays(target);
 }
 
 void CanvasPanel::updateElevationStatus()
@@ -99,71 +122,157 @@ void CanvasPanel::updateElevationStatus()
 void CanvasPanel::onPaint(wxPaintEvent&)
 {
     wxAutoBufferedPaintDC buffered(this);
-    wxGCDC dc(buffered);
-    paintCanvas(dc);
+    try {
+        wxGCDC dc(buffered);
+        paintCanvas(dc);
+    } catch (const std::exception& failure) {
+        logLine(wxString::FromUTF8(std::string("Canvas paint: ") + failure.what()));
+    }
 }
 
-void CanvasPanel::onMouseWheel(wxMouseEvent& event)
+void CanvasPanel::beginPaletteDrag(const std::string& article)
 {
-    const double factor = event.GetWheelRotation() >= 1 ? kWheelZoomFactor : 1.0 / kWheelZoomFactor;
-    view_.zoomAt(factor, event.GetX(), event.GetY());
+    guarded([&] {
+        if (!layrail::beginPaletteDrag(placement_, article, view_))
+            return;
+        SetFocus();
+        capture();
+        Refresh();
+    });
+}
+
+void CanvasPanel::beginSceneryDrag(const std::string& itemId)
+{
+    guarded([&] {
+        if (!layrail::beginSceneryDrag(placement_, itemId, view_))
+            return;
+        SetFocus();
+        capture();
+        Refresh();
+    });
+}
+
+void CanvasPanel::autoConnectArticle(const std::string& article)
+{
+    guarded([&] { applyResult(autoConnect(layout(), article)); });
+}
+
+void CanvasPanel::cancelDrag()
+{
+    layrail::cancelDrag(placement_);
+    release();
     Refresh();
 }
 
-void CanvasPanel::onMiddleDown(wxMouseEvent& event)
+bool CanvasPanel::takeLabelDropPoint(Point& point)
 {
-    panning_ = true;
-    panPress_ = event.GetPosition();
-    panXAtPress_ = view_.panX;
-    panYAtPress_ = view_.panY;
-    SetCursor(wxCursor(wxCURSOR_HAND));
+    if (!hasLabelDropPoint_)
+        return false;
+    point = labelDropPoint_;
+    hasLabelDropPoint_ = false;
+    return true;
+}
+
+void CanvasPanel::applyResult(const EditResult& result)
+{
+    if (!result.message.empty())
+        showMessage(result.message);
+    if (result.zoomActual)
+        view_.zoomActual();
+    if (result.swallowNextPress) {
+        swallowNextPress_ = true;
+        // Only the press that belongs to the same double-click is swallowed.
+        swallowUntil_ = wxGetUTCTimeMillis() + 500;
+    }
+    if (!result.status.empty())
+        frame_.SetStatusText(wxString::FromUTF8(result.status), 1);
+    if (result.changed)
+        frame_.markModified();
+    if (result.changed || result.selectionChanged)
+        refreshProperties();
+    if (result.changed)
+        frame_.refreshViews();
+    Refresh();
+}
+
+void CanvasPanel::refreshProperties() { frame_.properties()->refreshSelection(); }
+
+void CanvasPanel::selectionChanged()
+{
+    refreshProperties();
+    Refresh();
+}
+
+void CanvasPanel::showMessage(const EditMessage& message)
+{
+    release();
+    wxMessageBox(wxString::FromUTF8(message.text), wxString::FromUTF8(message.title), wxOK | iconStyle(message.icon),
+                 &frame_);
+}
+
+bool CanvasPanel::askYesNo(const EditMessage& question)
+{
+    release();
+    return wxMessageBox(wxString::FromUTF8(question.text), wxString::FromUTF8(question.title),
+                        wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, &frame_) == wxYES;
+}
+
+void CanvasPanel::guarded(const std::function<void()>& body)
+{
+    try {
+        body();
+    } catch (const std::exception& failure) {
+        abandonDrags();
+        logLine(wxString::FromUTF8(std::string("Canvas: ") + failure.what()));
+    } catch (...) {
+        abandonDrags();
+        logLine("Canvas: unknown failure");
+    }
+}
+
+void CanvasPanel::abandonDrags()
+{
+    layrail::cancelDrag(placement_);
+    cancelMove(move_);
+    endRotateDrag(rotate_);
+    flashTimer_.Stop();
+    rubberBand_ = false;
+    labelDrag_ = -1;
+    if (panning_ != PanButton::None)
+        endPan();
+    release();
+    Refresh();
+}
+
+void CanvasPanel::capture()
+{
     if (!HasCapture())
         CaptureMouse();
 }
 
-void CanvasPanel::onMiddleUp(wxMouseEvent&)
+void CanvasPanel::release()
 {
-    if (panning_)
-        endPan();
-}
-
-void CanvasPanel::onCaptureLost(wxMouseCaptureLostEvent&)
-{
-    panning_ = false;
-    restoreCursor();
-}
-
-void CanvasPanel::endPan()
-{
-    panning_ = false;
-    restoreCursor();
     if (HasCapture())
         ReleaseMouse();
 }
 
-void CanvasPanel::onMotion(wxMouseEvent& event)
+void CanvasPanel::onCaptureLost(wxMouseCaptureLostEvent&)
 {
-    showPointerPosition(event.GetPosition());
-    if (panning_)
-        panTo(event.GetPosition());
-    event.Skip();
-}
-
-void CanvasPanel::panTo(wxPoint pixel)
-{
-    const int dx = pixel.x - panPress_.x;
-    const int dy = pixel.y - panPress_.y;
-    if (std::abs(dx) <= kPanDeadZone && std::abs(dy) <= kPanDeadZone)
-        return;
-    view_.panX = panXAtPress_ + dx;
-    view_.panY = panYAtPress_ + dy;
+    // The palette ghost keeps following the pointer; every button drag ends here.
+    panning_ = PanButton::None;
+    restoreCursor();
+    cancelMove(move_);
+    endRotateDrag(rotate_);
+    flashTimer_.Stop();
+    rubberBand_ = false;
+    labelDrag_ = -1;
     Refresh();
 }
 
-void CanvasPanel::showPointerPosition(wxPoint pixel)
+void CanvasPanel::onFlashTimer(wxTimerEvent&)
 {
-    const std::string text = pointerStatusText(view_.toWorldX(pixel.x), view_.toWorldY(pixel.y), layout().units);
-    frame_.SetStatusText(wxString::FromUTF8(text), 2);
+    endRotateFlash(rotate_);
+    Refresh();
 }
 
 } // namespace layrail

@@ -1,0 +1,63 @@
+// Keys on the canvas: R turns the ghost, Escape cancels or deselects, Delete and Backspace delete.
+
+#include "app/SelectionCommands.h"
+#include "app/ui/MainFrame.h"
+#include "canvas/CanvasDelete.h"
+#include "canvas/Locks.h"
+#include "canvas/ui/CanvasPanel.h"
+
+namespace layrail {
+
+void CanvasPanel::onKeyDown(wxKeyEvent& event)
+{
+    bool handled = true;
+    guarded([&] {
+        switch (event.GetKeyCode()) {
+        case 'R':
+        case 'r':
+            if (placement_.active()) {
+                turnGhostByStep(placement_, layout());
+                Refresh();
+            }
+            break;
+        case WXK_ESCAPE:
+            if (placement_.active()) {
+                cancelDrag();
+            } else if (toolMode_ != ToolMode::None) {
+                frame_.endToolMode();
+            } else {
+                deselectAll(layout());
+                selectionChanged();
+            }
+            break;
+        case WXK_DELETE:
+        case WXK_NUMPAD_DELETE:
+        case WXK_BACK:
+            deleteSelection();
+            break;
+        default:
+            handled = false;
+            break;
+        }
+    });
+    if (!handled)
+        event.Skip();
+}
+
+void CanvasPanel::deleteSelection()
+{
+    guarded([&] {
+        if (!anythingSelected(layout()))
+            return;
+        const GateCheck gate = checkDelete(layout());
+        if (gate.gate == Gate::Refused) {
+            showMessage(gate.message);
+            return;
+        }
+        if (gate.gate == Gate::Ask && !askYesNo(gate.message))
+            return;
+        applyResult(deleteFromCanvas(layout()));
+    });
+}
+
+} // namespace layrail

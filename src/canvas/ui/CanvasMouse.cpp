@@ -1,0 +1,279 @@
+// Left button and motion on the canvas: dropping what the palette carries, selecting, dragging
+// the selection, labels, the rubber band and the Ctrl or Space pan.
+
+#include <wx/utils.h>
+
+#include "app/ui/MainFrame.h"
+#include "canvas/HitTest.h"
+#include "canvas/Locks.h"
+#include "canvas/Placement.h"
+#include "canvas/Selection.h"
+#include "canvas/ui/CanvasPanel.h"
+
+namespace layrail {
+
+namespace {
+
+// "Move anyway?" answered Yes: graded selections move without asking until the program ends.
+bool gradedMoveConfirmed = false;
+
+} // namespace
+
+int CanvasPanel::pieceUnder(wxPoint pixel)
+{
+    const int piece = hitPiece(layout(), view_, pixel.x, pixel.y);
+    if (piece != -1)
+        return piece;
+    const int helix = hitHelix(layout(), view_, pixel.x, pixel.y);
+    return helix == -1 ? -1 : helixStandIn(layout(), helix);
+}
+
+void CanvasPanel::onLeftDown(wxMouseEvent& event)
+{
+    guarded([&] {
+        SetFocus();
+        if (toolMode_ != ToolMode::None)
+            return;
+        const wxPoint pixel = event.GetPosition();
+        if (event.AltDown() && anythingToRotate()) {
+            applyResult(beginRotateDrag(layout(), rotate_, view_, pixel.x, pixel.y));
+            if (rotate_.active)
+                capture();
+            return;
+        }
+        if (swallowNextPress_) {
+            swallowNextPress_ = false;
+            if (wxGetUTCTimeMillis() <= swallowUntil_)
+                return;
+        }
+        if (pressDropsCarriedItem())
+            return;
+        if (wxGetKeyState(WXK_SPACE)) {
+            beginPan(pixel, PanButton::Left);
+            return;
+        }
+        if (pressOnLabel(pixel) || pressOnPieceAt(event) || pressOnSceneryAt(event))
+            return;
+        pressOnEmptyCanvas(event);
+    });
+}
+
+bool CanvasPanel::pressDropsCarriedItem()
+{
+    if (placement_.palette.active) {
+        release();
+        applyResult(dropPiece(layout(), placement_));
+        return true;
+    }
+    if (placement_.scenery.active) {
+        release();
+        applyResult(dropScenery(layout(), placement_));
+        return true;
+    }
+    // Helices are laid by their own command; the press only ends the ghost.
+    if (placement_.helix.active) {
+        cancelDrag();
+        return true;
+    }
+    return false;
+}
+
+bool CanvasPanel::pressOnLabel(wxPoint pixel)
+{
+    const int id = hitLabel(layout(), view_, pixel.x, pixel.y);
+    if (id == -1)
+        return false;
+    selectOnlyLabel(layout(), id);
+    for (const LayoutLabel& label : layout().labels) {
+        if (label.id == id) {
+            const Point world = toWorld(pixel);
+            labelGrab_ = {world.x - label.x, world.y - label.y};
+        }
+    }
+    labelDrag_ = id;
+    labelMoved_ = false;
+    capture();
+    selectionChanged();
+    return true;
+}
+
+bool CanvasPanel::pressOnPieceAt(const wxMouseEvent& event)
+{
+    const int piece = pieceUnder(event.GetPosition());
+    if (piece == -1)
+        return false;
+    if (selectOnPiecePress(layout(), piece, event.ControlDown(), event.ShiftDown()))
+        refreshProperties();
+    pressOnPiece(move_, view_, event.GetX(), event.GetY());
+    capture();
+    Refresh();
+    return true;
+}
+
+bool CanvasPanel::pressOnSceneryAt(const wxMouseEvent& event)
+{
+    const int item = hitScenery(layout(), view_, event.GetX(), event.GetY());
+    if (item == -1)
+        return false;
+    selectOnSceneryPress(layout(), item, event.ShiftDown());
+    beginSceneryMove(layout(), move_, view_, event.GetX(), event.GetY());
+    capture();
+    selectionChanged();
+    return true;
+}
+
+void CanvasPanel::pressOnEmptyCanvas(const wxMouseEvent& event)
+{
+    clearSelectionAndClipboard(layout(), clipboard_);
+    refreshProperties();
+    if (event.ControlDown()) {
+        hasLabelDropPoint_ = true;
+        labelDropPoint_ = toWorld(event.GetPosition());
+        beginPan(event.GetPosition(), PanButton::Left);
+    } else {
+        rubberBand_ = true;
+        bandStart_ = bandEnd_ = event.GetPosition();
+        capture();
+    }
+    Refresh();
+}
+
+void CanvasPanel::onLeftUp(wxMouseEvent& event)
+{
+    guarded([&] { finishLeftDrags(event.GetPosition()); });
+}
+
+bool CanvasPanel::leftDragActive() const
+{
+    return panning_ == PanButton::Left || rotate_.active || move_.pending || move_.moving || labelDrag_ != -1 ||
+           rubberBand_;
+}
+
+void CanvasPanel::finishLeftDrags(wxPoint pixel)
+{
+    if (panning_ == PanButton::Left)
+        endPan();
+    if (rotate_.active) {
+        endRotateDrag(rotate_);
+        flashTimer_.Stop();
+        release();
+        selectionChanged();
+    }
+    if (move_.pending || move_.moving) {
+        release();
+        applyResult(endMove(layout(), move_));
+    }
+    if (labelDrag_ != -1) {
+        labelDrag_ = -1;
+        release();
+        if (labelMoved_) {
+            EditResult moved;
+            moved.changed = true;
+            applyResult(moved);
+        }
+    }
+    if (rubberBand_) {
+        rubberBand_ = false;
+        release();
+        if (rubberBandSelect(layout(), clipboard_, view_, bandStart_.x, bandStart_.y, pixel.x, pixel.y))
+            refreshProperties();
+        Refresh();
+    }
+}
+
+void CanvasPanel::onLeftDoubleClick(wxMouseEvent& event)
+{
+    guarded([&] {
+        if (toolMode_ != ToolMode::None || event.AltDown() || placement_.active())
+            return;
+        const int piece = hitPiece(layout(), view_, event.GetX(), event.GetY());
+        if (piece == -1)
+            return;
+        cancelMove(move_);
+        release();
+        applyResult(clonePiece(layout(), piece));
+    });
+}
+
+void CanvasPanel::onMotion(wxMouseEvent& event)
+{
+    guarded([&] {
+        showPointerPosition(event.GetPosition());
+        // A release the canvas never saw (it went to a message box) ends the drag here.
+        if (leftDragActive() && !event.LeftIsDown())
+            finishLeftDrags(event.GetPosition());
+        else if (panning_ == PanButton::Middle && !event.MiddleIsDown())
+            endPan();
+        else if (panning_ != PanButton::None)
+            panTo(event.GetPosition());
+        else
+            dragMotion(event);
+    });
+    event.Skip();
+}
+
+void CanvasPanel::dragMotion(const wxMouseEvent& event)
+{
+    const wxPoint pixel = event.GetPosition();
+    if (placement_.active()) {
+        updateSnap(placement_, layout(), toWorld(pixel));
+        Refresh();
+    } else if (rotate_.active) {
+        rotateMotion(pixel);
+    } else if (move_.pending) {
+        if (moveThresholdPassed(move_, pixel.x, pixel.y))
+            startPendingMove(pixel);
+    } else if (move_.moving) {
+        dragMove(layout(), move_, toWorld(pixel));
+        Refresh();
+    } else if (labelDrag_ != -1) {
+        moveLabel(pixel);
+    } else if (rubberBand_) {
+        bandEnd_ = pixel;
+        Refresh();
+    }
+}
+
+void CanvasPanel::startPendingMove(wxPoint pixel)
+{
+    const GateCheck gate = checkMoveStart(layout(), gradedMoveConfirmed);
+    if (gate.gate == Gate::Refused) {
+        cancelMove(move_);
+        showMessage(gate.message);
+        return;
+    }
+    if (gate.gate == Gate::Ask) {
+        if (!askYesNo(gate.message)) {
+            cancelMove(move_);
+            return;
+        }
+        gradedMoveConfirmed = true;
+        capture();
+    }
+    beginMove(layout(), move_);
+    dragMove(layout(), move_, toWorld(pixel));
+    Refresh();
+}
+
+void CanvasPanel::moveLabel(wxPoint pixel)
+{
+    for (LayoutLabel& label : layout().labels) {
+        if (label.id != labelDrag_)
+            continue;
+        const Point world = toWorld(pixel);
+        const double x = world.x - labelGrab_.x;
+        const double y = world.y - labelGrab_.y;
+        if (x == label.x && y == label.y)
+            return;
+        // The drag's one undo snapshot is taken with its first real step.
+        if (!labelMoved_)
+            pushHistory(layout());
+        labelMoved_ = true;
+        label.x = x;
+        label.y = y;
+        Refresh();
+        return;
+    }
+}
+
+} // namespace layrail
