@@ -5,6 +5,7 @@
 #include <wx/cmndata.h>
 #include <wx/frame.h>
 
+#include "app/ui/DataFolders.h"
 #include "canvas/ToolMode.h"
 #include "document/Layout.h"
 
@@ -45,6 +46,14 @@ public:
     bool confirmUnsavedChanges();
     // True when the layout was written.
     bool saveLayout(bool forceName);
+    // Reads a layout file into the document; on failure the document stays as it was.
+    bool loadLayoutFile(const std::string& path);
+    // Writes the selection as a block of the palette's track system; true when written.
+    bool saveLibraryBlock();
+
+    // Layouts live here by name; library blocks in a folder per track system below it.
+    const std::string& layoutsFolder() const { return layoutsFolder_; }
+    void setLayoutsFolder(const std::string& folder);
 
 private:
     void buildMenuBar();
@@ -71,6 +80,12 @@ private:
     void onPolygon(wxCommandEvent& event);
     void onUnits(wxCommandEvent& event);
     void onHelp(wxCommandEvent& event);
+    void onOpenLayout(wxCommandEvent& event);
+    void onSave(wxCommandEvent& event);
+    void onSaveAs(wxCommandEvent& event);
+    void onImportLayout(wxCommandEvent& event);
+    void onExportLayout(wxCommandEvent& event);
+    void onSaveLibraryBlock(wxCommandEvent& event);
     void onUpdateUI(wxUpdateUIEvent& event);
 
     void afterHistoryStep();
@@ -84,6 +99,7 @@ private:
     std::string currentFile_;
     std::string layoutName_;
     bool modified_ = false;
+    std::string layoutsFolder_ = defaultLayoutsFolder();
 
     wxPrintData printData_;
     wxPageSetupDialogData pageSetupData_;
