@@ -67,13 +67,13 @@ bool mayReach(const MovingPiece& m, const PlacedPiece& p)
     return dx * dx + dy * dy <= m.limitSquared;
 }
 
-template <typename List>
-SnapResult findSnapIn(const CatalogPiece& moving, const Pose& pose, const List& placed)
+// Calls visit(placed piece, its catalog piece, open target connector A, moving connector B, distance)
+// for every near pair that faces suitably, in the order the searches define; visit returns true to stop.
+template <typename List, typename Visit>
+void forEachNearPair(const CatalogPiece& moving, const Pose& pose, const List& placed, Visit visit)
 {
     const MovingPiece m = prepareMoving(moving, pose);
     const TrackCatalog& catalog = TrackCatalog::instance();
-    SnapResult result;
-    double best = DBL_MAX;
     std::vector<Connector> targets;
     for (const auto& entry : placed) {
         const PlacedPiece& p = deref(entry);
@@ -87,58 +87,49 @@ SnapResult findSnapIn(const CatalogPiece& moving, const Pose& pose, const List& 
             if (!a.open)
                 continue;
             for (const Connector& b : m.connectors) {
-                if (cat->connectorSystem(a.index) != moving.connectorSystem(b.index))
-                    continue;
                 const double d = std::hypot(a.x - b.x, a.y - b.y);
                 if (d > kSnapDistance || !facesSuitably(a.heading, b.heading))
                     continue;
-                if (d < best) {
-                    best = d;
-                    const Pose snapped = poseOnConnector(moving, b.index, a);
-                    result.found = true;
-                    result.targetId = p.id;
-                    result.targetConnector = a.index;
-                    result.newConnector = b.index;
-                    result.x = snapped.x;
-                    result.y = snapped.y;
-                    result.heading = snapped.heading;
-                    result.distance = d;
-                }
+                if (visit(p, *cat, a, b, d))
+                    return;
             }
         }
     }
+}
+
+template <typename List>
+SnapResult findSnapIn(const CatalogPiece& moving, const Pose& pose, const List& placed)
+{
+    SnapResult result;
+    double best = DBL_MAX;
+    forEachNearPair(moving, pose, placed,
+                    [&](const PlacedPiece& p, const CatalogPiece& cat, const Connector& a, const Connector& b,
+                        double d) {
+                        // Ties keep the earlier pair.
+                        if (cat.connectorSystem(a.index) != moving.connectorSystem(b.index) || !(d < best))
+                            return false;
+                        best = d;
+                        const Pose snapped = poseOnConnector(moving, b.index, a);
+                        result = {true, p.id, a.index, b.index, snapped.x, snapped.y, snapped.heading, d};
+                        return false;
+                    });
     return result;
 }
 
 template <typename List>
 CompatibilityResult checkCompatibilityIn(const CatalogPiece& moving, const Pose& pose, const List& placed)
 {
-    const MovingPiece m = prepareMoving(moving, pose);
-    const TrackCatalog& catalog = TrackCatalog::instance();
-    std::vector<Connector> targets;
-    for (const auto& entry : placed) {
-        const PlacedPiece& p = deref(entry);
-        if (!mayReach(m, p))
-            continue;
-        const CatalogPiece* cat = catalog.find(p.article);
-        if (!cat)
-            continue;
-        targets = worldConnectors(p, *cat);
-        for (const Connector& a : targets) {
-            if (!a.open)
-                continue;
-            for (const Connector& b : m.connectors) {
-                const double d = std::hypot(a.x - b.x, a.y - b.y);
-                if (d > kSnapDistance || !facesSuitably(a.heading, b.heading))
-                    continue;
-                const TrackSystem movingSystem = moving.connectorSystem(b.index);
-                const TrackSystem otherSystem = cat->connectorSystem(a.index);
-                if (movingSystem != otherSystem)
-                    return {true, movingSystem, otherSystem};
-            }
-        }
-    }
-    return {};
+    CompatibilityResult result;
+    forEachNearPair(moving, pose, placed,
+                    [&](const PlacedPiece&, const CatalogPiece& cat, const Connector& a, const Connector& b, double) {
+                        const TrackSystem movingSystem = moving.connectorSystem(b.index);
+                        const TrackSystem otherSystem = cat.connectorSystem(a.index);
+                        if (movingSystem == otherSystem)
+                            return false;
+                        result = {true, movingSystem, otherSystem};
+                        return true;
+                    });
+    return result;
 }
 
 } // namespace
