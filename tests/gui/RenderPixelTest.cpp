@@ -9,8 +9,10 @@
 
 #include "GuiTestSupport.h"
 #include "canvas/CanvasView.h"
+#include "canvas/PieceBands.h"
 #include "canvas/Renderer.h"
 #include "canvas/ui/WxDrawTarget.h"
+#include "canvas/ui/WxSpriteCache.h"
 #include "document/Layout.h"
 
 namespace layrail {
@@ -47,15 +49,34 @@ Layout layoutWith(const std::string& article, double x, double y)
     return layout;
 }
 
-int maxDifference(const wxImage& a, const wxImage& b)
+// Compares a with b moved by (dx, dy), where both images have the pixel.
+int maxDifference(const wxImage& a, const wxImage& b, int dx = 0, int dy = 0)
 {
     int worst = 0;
-    for (int y = 0; y < a.GetHeight(); ++y)
-        for (int x = 0; x < a.GetWidth(); ++x)
-            worst = std::max({worst, std::abs(a.GetRed(x, y) - b.GetRed(x, y)),
-                              std::abs(a.GetGreen(x, y) - b.GetGreen(x, y)),
-                              std::abs(a.GetBlue(x, y) - b.GetBlue(x, y))});
+    for (int y = std::max(0, -dy); y < std::min(a.GetHeight(), b.GetHeight() - dy); ++y)
+        for (int x = std::max(0, -dx); x < std::min(a.GetWidth(), b.GetWidth() - dx); ++x)
+            worst = std::max({worst, std::abs(a.GetRed(x, y) - b.GetRed(x + dx, y + dy)),
+                              std::abs(a.GetGreen(x, y) - b.GetGreen(x + dx, y + dy)),
+                              std::abs(a.GetBlue(x, y) - b.GetBlue(x + dx, y + dy))});
     return worst;
+}
+
+const Colour kWhite{255, 255, 255, 255};
+
+wxImage paintPolygon(const std::vector<PixelPoint>& points, Colour pen, int penWidth, Colour brush, int dx = 0,
+                     int dy = 0)
+{
+    std::vector<PixelPoint> moved = points;
+    for (PixelPoint& p : moved) {
+        p.x += dx;
+        p.y += dy;
+    }
+    return paint([&](DrawTarget& t) {
+        t.clear(kWhite);
+        t.setPen(pen, penWidth);
+        t.setBrush(brush);
+        t.polygon(moved);
+    });
 }
 
 TEST(RenderPixelTest, StraightPieceOnWhite)
@@ -150,6 +171,59 @@ TEST(RenderPixelTest, CopiedDotsAndTextMatchDirectDrawing)
             dark += viaSprite.GetRed(x, y) < 128 ? 1 : 0;
     EXPECT_GT(dark, 20);
     EXPECT_LE(maxDifference(viaSprite, viaText), 40);
+}
+
+// Polygons on whole pixels that come back frame after frame are copied from pictures from their
+// second drawing on, wherever they lie; the copy must look like the polygon drawn directly.
+TEST(RenderPixelTest, RepeatedPolygonsAreCopiedAndLookDrawnDirectly)
+{
+    CanvasView view = unitView();
+    view.panX = 83.0;
+    view.panY = 61.0;
+    std::vector<PixelPoint> band;
+    curveBand(band, view, Point{0.0, 0.0}, 23.0, 360.0, 30.0, kTrackHalfWidth);
+    const Colour outline{120, 120, 115, 255};
+    WxSpriteCache& sprites = WxSpriteCache::instance();
+    // Opaque track, and the see-through colours of track in a tunnel.
+    for (Colour fill : {Colour{210, 210, 205, 255}, Colour{216, 216, 214, 192}}) {
+        SCOPED_TRACE(int(fill.a));
+        const size_t before = sprites.polygonCount();
+        wxImage direct = paintPolygon(band, outline, 1, fill);
+        EXPECT_EQ(sprites.polygonCount(), before);
+        wxImage copied = paintPolygon(band, outline, 1, fill);
+        EXPECT_EQ(sprites.polygonCount(), before + 1);
+        wxImage moved = paintPolygon(band, outline, 1, fill, 37, -21);
+        EXPECT_EQ(sprites.polygonCount(), before + 1);
+
+        EXPECT_LE(maxDifference(direct, copied), 12);
+        EXPECT_LE(maxDifference(direct, moved, 37, -21), 12);
+        // The middle of the band carries the fill.
+        PixelPoint mid{(band[8].x + band[band.size() - 9].x) / 2.0, (band[8].y + band[band.size() - 9].y) / 2.0};
+        EXPECT_FALSE(gui::colourNear(copied, int(mid.x), int(mid.y), 255, 255, 255, 0, 3))
+            << gui::pixelText(copied, int(mid.x), int(mid.y));
+    }
+}
+
+// A thick pen's mitre at a sharp corner reaches far past the corner; the picture must hold all of it.
+TEST(RenderPixelTest, CopiedPolygonsKeepSharpMitredCorners)
+{
+    // About 15 degrees at the left corner: mitred, its tip some 11 px left of the corner.
+    const std::vector<PixelPoint> wedge{{41, 60}, {201, 39}, {201, 81}};
+    const Colour pen{40, 100, 200, 255}, fill{180, 200, 230, 255};
+    wxImage direct = paintPolygon(wedge, pen, 3, fill);
+    wxImage copied = paintPolygon(wedge, pen, 3, fill);
+    EXPECT_TRUE(gui::colourNear(direct, 33, 60, 40, 100, 200, 0, 40)) << gui::pixelText(direct, 33, 60);
+    EXPECT_LE(maxDifference(direct, copied), 12);
+}
+
+TEST(RenderPixelTest, PolygonsOffWholePixelsAreAlwaysDrawnDirectly)
+{
+    const std::vector<PixelPoint> quad{{20.5, 20}, {120, 24}, {118, 60}, {22, 57}};
+    WxSpriteCache& sprites = WxSpriteCache::instance();
+    const size_t before = sprites.polygonCount();
+    for (int frame = 0; frame < 3; ++frame)
+        paintPolygon(quad, Colour{120, 120, 115, 255}, 1, Colour{210, 210, 205, 255});
+    EXPECT_EQ(sprites.polygonCount(), before);
 }
 
 } // namespace

@@ -15,6 +15,8 @@ namespace layrail {
 namespace {
 
 constexpr size_t kMaxSharedExtents = 4096;
+// Corners further out than this are far off any window; their offsets would not fit the sprite keys.
+constexpr double kLargestSpriteCoordinate = 1e8;
 
 std::uint32_t colourKey(Colour c)
 {
@@ -25,26 +27,14 @@ std::uint32_t fontSpecKey(const FontSpec& font) { return (std::uint32_t(font.siz
 
 wxColour toWx(Colour c) { return wxColour(c.r, c.g, c.b, c.a); }
 
-wxPenStyle toWx(PenStyle style)
-{
-    switch (style) {
-    case PenStyle::Dotted:
-        return wxPENSTYLE_DOT;
-    case PenStyle::LongDash:
-        return wxPENSTYLE_LONG_DASH;
-    default:
-        return wxPENSTYLE_SOLID;
-    }
-}
-
 // wx fonts are shared process-wide: building one asks the font system, which is slow.
-const wxFont& sansFont(const FontSpec& spec)
+const wxFont& sansFont(const FontSpec& fontSpec)
 {
     static std::unordered_map<std::uint32_t, wxFont> fonts;
-    auto it = fonts.find(fontSpecKey(spec));
+    auto it = fonts.find(fontSpecKey(fontSpec));
     if (it == fonts.end()) {
-        wxFont font(wxFontInfo(spec.size > 0 ? spec.size : 1).Family(wxFONTFAMILY_SWISS).Bold(spec.bold));
-        it = fonts.emplace(fontSpecKey(spec), font).first;
+        wxFont font(wxFontInfo(fontSpec.size > 0 ? fontSpec.size : 1).Family(wxFONTFAMILY_SWISS).Bold(fontSpec.bold));
+        it = fonts.emplace(fontSpecKey(fontSpec), font).first;
     }
     return it->second;
 }
@@ -89,6 +79,8 @@ WxDrawTarget::WxDrawTarget(wxDC& dc) : dc_(dc), size_(dc.GetSize())
         gc_->GetTransform().Get(&a, &b, &c, &d, &tx, &ty);
         spritesAllowed_ = a == 1.0 && b == 0.0 && c == 0.0 && d == 1.0 && tx == std::floor(tx) &&
                           ty == std::floor(ty) && gc_->GetContentScaleFactor() == 1.0;
+        if (spritesAllowed_)
+            WxSpriteCache::instance().startFrame();
     }
 }
 
@@ -111,11 +103,8 @@ void WxDrawTarget::setPen(Colour colour, int width, PenStyle style)
         return;
     auto& pens = objects_->pens;
     auto it = pens.find(key);
-    if (it == pens.end()) {
-        wxPen pen(toWx(colour), width, toWx(style));
-        pen.SetJoin(wxJOIN_MITER);
-        it = pens.emplace(key, gc_->CreatePen(pen)).first;
-    }
+    if (it == pens.end())
+        it = pens.emplace(key, gc_->CreatePen(targetPen(colour, width, style))).first;
     gc_->SetPen(it->second);
     penKey_ = key;
     hasPen_ = true;
@@ -175,9 +164,41 @@ void WxDrawTarget::fillPoints(const std::vector<PixelPoint>& points, bool close)
         points_.emplace_back(points.front().x, points.front().y);
 }
 
+// A polygon on whole pixels looks the same wherever it lies, so one picture of it serves every
+// frame that draws it at any whole-pixel position.
+bool WxDrawTarget::polygonFromSprite(const std::vector<PixelPoint>& points)
+{
+    if (!spritesAllowed_ || points.size() < 3 || (hasPen_ && penColour_.a == 0) ||
+        (hasBrush_ && brushColour_.a == 0))
+        return false;
+    double left = points.front().x, top = points.front().y;
+    for (const PixelPoint& p : points) {
+        if (!(std::fabs(p.x) <= kLargestSpriteCoordinate && std::fabs(p.y) <= kLargestSpriteCoordinate) ||
+            p.x != double(std::int64_t(p.x)) || p.y != double(std::int64_t(p.y)))
+            return false;
+        left = std::min(left, p.x);
+        top = std::min(top, p.y);
+    }
+    corners_.clear();
+    for (const PixelPoint& p : points) {
+        corners_.push_back(static_cast<std::int32_t>(p.x - left));
+        corners_.push_back(static_cast<std::int32_t>(p.y - top));
+    }
+    const Colour none{0, 0, 0, 0};
+    WxSpriteCache::PolygonStyle style{hasPen_ ? penColour_ : none, hasPen_ ? penWidth_ : 0, penStyle_,
+                                      hasBrush_ ? brushColour_ : none};
+    const WxSpriteCache::Sprite* sprite = WxSpriteCache::instance().polygon(*gc_, corners_, style);
+    if (!sprite)
+        return false;
+    gc_->DrawBitmap(sprite->bitmap, left - sprite->pad, top - sprite->pad, sprite->width, sprite->height);
+    return true;
+}
+
 void WxDrawTarget::polygon(const std::vector<PixelPoint>& points)
 {
     if (!gc_ || points.size() < 2 || (!hasPen_ && !hasBrush_))
+        return;
+    if (polygonFromSprite(points))
         return;
     fillPoints(points, true);
     gc_->DrawLines(points_.size(), points_.data(), wxODDEVEN_RULE);

@@ -15,7 +15,7 @@ namespace layrail {
 
 // Draws through the graphics context of a wx device context (a wxGCDC gives anti-aliasing and alpha);
 // other device contexts get a graphics context made for them. Pens, brushes, fonts, text extents and
-// the pictures of dots and labels are made once and reused from frame to frame.
+// the pictures of dots, labels and polygons are made once and reused from frame to frame.
 class WxDrawTarget : public DrawTarget {
 public:
     explicit WxDrawTarget(wxDC& dc);
@@ -43,6 +43,7 @@ public:
 private:
     void applyFont(const FontSpec& font, Colour colour);
     void fillPoints(const std::vector<PixelPoint>& points, bool close);
+    bool polygonFromSprite(const std::vector<PixelPoint>& points);
     void drawTextLines(const wxString& text, double x, double y, double angle);
     using ExtentCache = std::unordered_map<std::uint32_t, std::unordered_map<std::string, TextExtent>>;
     ExtentCache& extentCache();
@@ -68,6 +69,7 @@ private:
     GraphicsObjects* objects_ = nullptr;
     ExtentCache extents_;
     std::vector<wxPoint2DDouble> points_;
+    std::vector<std::int32_t> corners_;
 };
 
 } // namespace layrail

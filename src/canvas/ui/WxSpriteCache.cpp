@@ -1,5 +1,7 @@
 #include "canvas/ui/WxSpriteCache.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -13,6 +15,16 @@ namespace layrail {
 namespace {
 
 constexpr size_t kMaxTextSprites = 2048;
+// Room for the bands of a few screenfuls of track.
+constexpr size_t kMaxPolygonBytes = size_t(32) << 20;
+// Larger polygons cost less to fill and outline than to copy.
+constexpr std::int64_t kMaxPolygonPixels = 1 << 17;
+// Painting a picture costs several times drawing the polygon directly: a frame spends at most this
+// long on new ones, so a new view of thousands of pieces settles over several quick frames.
+constexpr std::chrono::microseconds kPolygonTimePerFrame(5000);
+constexpr size_t kMaxSeenPolygons = size_t(1) << 18;
+// cairo's mitre limit: sharper corners are bevelled.
+constexpr double kMiterLimit = 10.0;
 
 std::uint32_t colourKey(Colour c)
 {
@@ -20,6 +32,74 @@ std::uint32_t colourKey(Colour c)
 }
 
 wxColour toWx(Colour c) { return wxColour(c.r, c.g, c.b, c.a); }
+
+wxPenStyle toWx(PenStyle style)
+{
+    switch (style) {
+    case PenStyle::Dotted:
+        return wxPENSTYLE_DOT;
+    case PenStyle::LongDash:
+        return wxPENSTYLE_LONG_DASH;
+    default:
+        return wxPENSTYLE_SOLID;
+    }
+}
+
+std::uint64_t mix(std::uint64_t h)
+{
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdULL;
+    h ^= h >> 33;
+    h *= 0xc4ceb9fe1a85ec53ULL;
+    return h ^ (h >> 33);
+}
+
+bool sameStyle(const WxSpriteCache::PolygonStyle& a, const WxSpriteCache::PolygonStyle& b)
+{
+    return colourKey(a.pen) == colourKey(b.pen) && a.penWidth == b.penWidth && a.penStyle == b.penStyle &&
+           colourKey(a.brush) == colourKey(b.brush);
+}
+
+std::uint64_t styleHash(const WxSpriteCache::PolygonStyle& style, bool offset)
+{
+    std::uint64_t h = mix((std::uint64_t(colourKey(style.pen)) << 32) | colourKey(style.brush));
+    return mix(h ^ ((std::uint64_t(style.penWidth & 0xffff) << 8) | (std::uint64_t(style.penStyle) << 1) |
+                    (offset ? 1u : 0u)));
+}
+
+std::uint64_t polygonHash(std::uint64_t styleKey, const std::vector<std::int32_t>& corners)
+{
+    std::uint64_t h = styleKey;
+    for (std::int32_t c : corners)
+        h = (h ^ std::uint32_t(c)) * 0x100000001b3ULL;
+    return mix(h);
+}
+
+// How far the outline reaches out of the polygon: half the pen, stretched by the sharpest mitred corner.
+double outlineReach(const std::vector<std::int32_t>& corners, int penWidth)
+{
+    if (penWidth <= 0)
+        return 0.0;
+    std::vector<wxPoint2DDouble> distinct;
+    for (size_t i = 0; i + 1 < corners.size(); i += 2) {
+        wxPoint2DDouble p(corners[i], corners[i + 1]);
+        if (distinct.empty() || p != distinct.back())
+            distinct.push_back(p);
+    }
+    while (distinct.size() > 1 && distinct.front() == distinct.back())
+        distinct.pop_back();
+    double ratio = 1.0;
+    const size_t n = distinct.size();
+    for (size_t i = 0; n > 2 && i < n; ++i) {
+        wxPoint2DDouble in = distinct[i] - distinct[(i + n - 1) % n];
+        wxPoint2DDouble out = distinct[(i + 1) % n] - distinct[i];
+        double cosine = (in.m_x * out.m_x + in.m_y * out.m_y) / (in.GetVectorLength() * out.GetVectorLength());
+        double halfSine = std::sqrt(std::max(0.0, (1.0 + cosine) / 2.0));
+        if (halfSine > 0.0 && 1.0 / halfSine <= kMiterLimit)
+            ratio = std::max(ratio, 1.0 / halfSine);
+    }
+    return penWidth / 2.0 * ratio;
+}
 
 // A blank image with alpha and a context that paints on it with the target's pixel offset rule.
 struct SpriteCanvas {
@@ -45,6 +125,13 @@ struct SpriteCanvas {
 
 } // namespace
 
+wxPen targetPen(Colour colour, int width, PenStyle style)
+{
+    wxPen pen(toWx(colour), width, toWx(style));
+    pen.SetJoin(wxJOIN_MITER);
+    return pen;
+}
+
 WxSpriteCache& WxSpriteCache::instance()
 {
     // Never destroyed: the bitmaps must not outlive the graphics system at exit.
@@ -65,9 +152,7 @@ const WxSpriteCache::Sprite& WxSpriteCache::dot(wxGraphicsContext& target, Colou
     sprite.width = sprite.height = 2 * radius + 2 * sprite.pad;
     SpriteCanvas canvas(sprite.width, sprite.height, target);
     if (pen.a != 0) {
-        wxPen wxpen(toWx(pen), penWidth);
-        wxpen.SetJoin(wxJOIN_MITER);
-        canvas.gc->SetPen(wxpen);
+        canvas.gc->SetPen(targetPen(pen, penWidth, PenStyle::Solid));
     } else {
         canvas.gc->SetPen(wxNullGraphicsPen);
     }
@@ -101,6 +186,97 @@ const WxSpriteCache::Sprite& WxSpriteCache::text(wxGraphicsContext& target, cons
     sprite.bitmap = canvas.finish(target);
     ++textCount_;
     return byText.emplace(utf8, sprite).first->second;
+}
+
+void WxSpriteCache::startFrame()
+{
+    ++frame_;
+    frameSpent_ = std::chrono::steady_clock::duration::zero();
+}
+
+void WxSpriteCache::dropUnusedPolygons()
+{
+    for (auto it = polygons_.begin(); it != polygons_.end();) {
+        if (it->second.lastFrame == frame_) {
+            ++it;
+            continue;
+        }
+        polygonBytes_ -= size_t(it->second.sprite.width) * it->second.sprite.height * 4;
+        it = polygons_.erase(it);
+    }
+}
+
+const WxSpriteCache::Sprite* WxSpriteCache::polygon(wxGraphicsContext& target,
+                                                    const std::vector<std::int32_t>& corners,
+                                                    const PolygonStyle& style)
+{
+    std::int32_t right = 0, bottom = 0;
+    for (size_t i = 0; i + 1 < corners.size(); i += 2) {
+        right = std::max(right, corners[i]);
+        bottom = std::max(bottom, corners[i + 1]);
+    }
+    // The smallest picture, padded by a pixel all round, is already too large.
+    if ((std::int64_t(right) + 3) * (std::int64_t(bottom) + 3) > kMaxPolygonPixels)
+        return nullptr;
+    const bool offset = target.OffsetEnabled();
+    std::uint64_t key = polygonHash(styleHash(style, offset), corners);
+    auto it = polygons_.find(key);
+    if (it != polygons_.end()) {
+        // Another polygon with the same key (a rare hash collision) is drawn directly.
+        PolygonSprite& found = it->second;
+        if (found.offset != offset || !sameStyle(found.style, style) || found.corners != corners)
+            return nullptr;
+        found.lastFrame = frame_;
+        return &found.sprite;
+    }
+    if (seenPolygons_.insert(key).second) {
+        if (seenPolygons_.size() > kMaxSeenPolygons) {
+            seenPolygons_.clear();
+            seenPolygons_.insert(key);
+        }
+        return nullptr;
+    }
+
+    const bool pen = style.pen.a != 0;
+    // Room for the outline (a pen of width 0 draws one pixel wide), the half-pixel shift of odd
+    // pens and the anti-aliased edge.
+    const double reach = outlineReach(corners, pen ? std::max(1, style.penWidth) : 0);
+    const int pad = static_cast<int>(std::ceil(reach + 0.5)) + 1;
+    std::int64_t width = std::int64_t(right) + 2 * pad + 1, height = std::int64_t(bottom) + 2 * pad + 1;
+    if (width * height > kMaxPolygonPixels || frameSpent_ >= kPolygonTimePerFrame)
+        return nullptr;
+    size_t bytes = size_t(width * height) * 4;
+    if (polygonBytes_ + bytes > kMaxPolygonBytes) {
+        dropUnusedPolygons();
+        if (polygonBytes_ + bytes > kMaxPolygonBytes)
+            return nullptr;
+    }
+    const auto started = std::chrono::steady_clock::now();
+
+    PolygonSprite entry;
+    entry.corners = corners;
+    entry.style = style;
+    entry.offset = offset;
+    entry.lastFrame = frame_;
+    entry.sprite.pad = pad;
+    entry.sprite.width = static_cast<int>(width);
+    entry.sprite.height = static_cast<int>(height);
+    SpriteCanvas canvas(entry.sprite.width, entry.sprite.height, target);
+    canvas.gc->SetPen(pen ? canvas.gc->CreatePen(targetPen(style.pen, style.penWidth, style.penStyle))
+                          : wxNullGraphicsPen);
+    canvas.gc->SetBrush(style.brush.a != 0 ? canvas.gc->CreateBrush(wxBrush(toWx(style.brush)))
+                                           : wxNullGraphicsBrush);
+    // The same open path, back to its first corner, that the target draws directly.
+    std::vector<wxPoint2DDouble> points;
+    for (size_t i = 0; i + 1 < corners.size(); i += 2)
+        points.emplace_back(corners[i] + pad, corners[i + 1] + pad);
+    points.push_back(points.front());
+    canvas.gc->DrawLines(points.size(), points.data(), wxODDEVEN_RULE);
+    entry.sprite.bitmap = canvas.finish(target);
+    frameSpent_ += std::chrono::steady_clock::now() - started;
+
+    polygonBytes_ += bytes;
+    return &polygons_.emplace(key, std::move(entry)).first->second.sprite;
 }
 
 } // namespace layrail
