@@ -42,6 +42,24 @@ inline Layout makeTwoLevelLayout(int pieceCount = kRenderPieces)
     return layout;
 }
 
+// Built once per program: the frames measure drawing, not building.
+inline const Layout& twoLevelLayout()
+{
+    static const Layout layout = makeTwoLevelLayout();
+    return layout;
+}
+
+// Only the default level: the frame's fixed cost.
+inline const Layout& emptyLayout()
+{
+    static const Layout layout = [] {
+        Layout l;
+        l.ensureDefaultLevel();
+        return l;
+    }();
+    return layout;
+}
+
 inline CanvasView fitView(const Layout& layout)
 {
     CanvasView view;

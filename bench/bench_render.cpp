@@ -31,22 +31,6 @@ public:
     }
 };
 
-const Layout& bigLayout()
-{
-    static const Layout layout = bench::makeTwoLevelLayout();
-    return layout;
-}
-
-const Layout& emptyLayout()
-{
-    static const Layout layout = [] {
-        Layout l;
-        l.ensureDefaultLevel();
-        return l;
-    }();
-    return layout;
-}
-
 void renderFrames(benchmark::State& state, const Layout& layout, const CanvasView& view)
 {
     CountingTarget target;
@@ -61,14 +45,17 @@ void renderFrames(benchmark::State& state, const Layout& layout, const CanvasVie
 
 void BM_RenderGeometryFitAll(benchmark::State& state)
 {
-    renderFrames(state, bigLayout(), bench::fitView(bigLayout()));
+    renderFrames(state, bench::twoLevelLayout(), bench::fitView(bench::twoLevelLayout()));
 }
 BENCHMARK(BM_RenderGeometryFitAll)->Unit(benchmark::kMillisecond);
 
-void BM_RenderGeometryCorner(benchmark::State& state) { renderFrames(state, bigLayout(), bench::cornerView()); }
+void BM_RenderGeometryCorner(benchmark::State& state)
+{
+    renderFrames(state, bench::twoLevelLayout(), bench::cornerView());
+}
 BENCHMARK(BM_RenderGeometryCorner)->Unit(benchmark::kMicrosecond);
 
-void BM_RenderGeometryEmpty(benchmark::State& state) { renderFrames(state, emptyLayout(), bench::cornerView()); }
+void BM_RenderGeometryEmpty(benchmark::State& state) { renderFrames(state, bench::emptyLayout(), bench::cornerView()); }
 BENCHMARK(BM_RenderGeometryEmpty)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -18,22 +18,6 @@
 namespace layrail {
 namespace {
 
-const Layout& bigLayout()
-{
-    static const Layout layout = bench::makeTwoLevelLayout();
-    return layout;
-}
-
-const Layout& emptyLayout()
-{
-    static const Layout layout = [] {
-        Layout l;
-        l.ensureDefaultLevel();
-        return l;
-    }();
-    return layout;
-}
-
 void paintFrames(benchmark::State& state, const Layout& layout, const CanvasView& view)
 {
     wxBitmap bitmap(bench::kFrameWidth, bench::kFrameHeight, 24);
@@ -47,10 +31,13 @@ void paintFrames(benchmark::State& state, const Layout& layout, const CanvasView
     state.counters["zoom"] = view.zoom;
 }
 
-void BM_PaintFitAll(benchmark::State& state) { paintFrames(state, bigLayout(), bench::fitView(bigLayout())); }
+void BM_PaintFitAll(benchmark::State& state)
+{
+    paintFrames(state, bench::twoLevelLayout(), bench::fitView(bench::twoLevelLayout()));
+}
 BENCHMARK(BM_PaintFitAll)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_PaintCorner(benchmark::State& state) { paintFrames(state, bigLayout(), bench::cornerView()); }
+void BM_PaintCorner(benchmark::State& state) { paintFrames(state, bench::twoLevelLayout(), bench::cornerView()); }
 BENCHMARK(BM_PaintCorner)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The same corner view of a layout holding only the pieces around the corner: what the frame costs
@@ -72,7 +59,7 @@ const Layout& cornerOnlyLayout()
 void BM_PaintCornerOnly(benchmark::State& state) { paintFrames(state, cornerOnlyLayout(), bench::cornerView()); }
 BENCHMARK(BM_PaintCornerOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_PaintEmpty(benchmark::State& state) { paintFrames(state, emptyLayout(), bench::cornerView()); }
+void BM_PaintEmpty(benchmark::State& state) { paintFrames(state, bench::emptyLayout(), bench::cornerView()); }
 BENCHMARK(BM_PaintEmpty)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Keeps each benchmark's real time per frame so the ratios can be printed after the table.

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "catalog/TrackCatalog.h"
+#include "document/LineReader.h"
+#include "document/SafeFileWriter.h"
 
 namespace layrail {
 
@@ -10,6 +12,26 @@ namespace {
 // Straights and curves have two connectors, turnouts three, crossings four.
 constexpr size_t kUsualConnectorCount = 4;
 } // namespace
+
+bool nextDocumentLine(LineReader& reader, const std::string& path, std::string_view& line, std::string& error)
+{
+    const LineReader::Status status = reader.next(line);
+    if (status == LineReader::Status::TooLong)
+        error = lineTooLongText(reader.lineNumber());
+    else if (status == LineReader::Status::ReadError)
+        error = cannotReadText(path);
+    return status == LineReader::Status::Line;
+}
+
+std::string writeDocument(const std::string& path, std::string_view text)
+{
+    SafeFileWriter writer;
+    std::string error = writer.open(path);
+    if (!error.empty())
+        return error;
+    writer.write(text);
+    return writer.commit();
+}
 
 void appendPieceElement(std::string& out, const PlacedPiece& piece, std::string_view indent)
 {

@@ -8,7 +8,15 @@
 
 namespace layrail {
 
-// The piece and scenery-item elements, shared by layout files and library blocks.
+class LineReader;
+
+// What layout files and library blocks share: reading and writing the whole file, and the
+// piece and scenery-item elements.
+
+// The next line: false at the end of the file and on a failure, whose text goes to error.
+bool nextDocumentLine(LineReader& reader, const std::string& path, std::string_view& line, std::string& error);
+// Writes the text through SafeFileWriter; returns the error text, empty on success.
+std::string writeDocument(const std::string& path, std::string_view text);
 
 // The piece line, its joint lines and the end line, each starting with the indent.
 void appendPieceElement(std::string& out, const PlacedPiece& piece, std::string_view indent);

@@ -1,7 +1,6 @@
 #include "document/LayoutFile.h"
 
 #include "document/DocumentElements.h"
-#include "document/SafeFileWriter.h"
 #include "document/XmlLine.h"
 
 namespace layrail {
@@ -191,13 +190,7 @@ std::string writeLayout(const Layout& layout, const std::string& path, const std
     appendTunnels(out, layout);
     appendHelices(out, layout);
     out += "</layout>\n";
-
-    SafeFileWriter writer;
-    std::string error = writer.open(path);
-    if (!error.empty())
-        return error;
-    writer.write(out);
-    return writer.commit();
+    return writeDocument(path, out);
 }
 
 } // namespace layrail

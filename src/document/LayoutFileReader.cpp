@@ -12,8 +12,13 @@ namespace layrail {
 
 namespace {
 
-// Colour components outside a byte are clamped rather than wrapped.
-std::uint8_t colourByte(int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); }
+// An optional colour component; one outside a byte is clamped rather than wrapped.
+void optionalColourByte(XmlLine& xml, std::string_view name, std::uint8_t& component)
+{
+    int value = component;
+    xml.optionalInt(name, value);
+    component = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+}
 
 bool isConnectorIndex(int connector)
 {
@@ -65,14 +70,7 @@ std::string LayoutReader::read()
         return cannotOpenText(path_);
     std::string_view line;
     std::string kept;
-    for (;;) {
-        const LineReader::Status status = reader_.next(line);
-        if (status == LineReader::Status::End)
-            return {};
-        if (status == LineReader::Status::TooLong)
-            return lineTooLongText(reader_.lineNumber());
-        if (status == LineReader::Status::ReadError)
-            return cannotReadText(path_);
+    while (nextDocumentLine(reader_, path_, line, error_)) {
         XmlLine xml(line, reader_.lineNumber(), error_);
         if (xml.has(Tag::Pieces)) {
             // The piece reader moves on in the file: the rules after it need their own copy of the line.
@@ -85,20 +83,14 @@ std::string LayoutReader::read()
         if (!error_.empty())
             return error_;
     }
+    return error_;
 }
 
 // Reads the lines after "<pieces>" up to and including the end line.
 std::string LayoutReader::readPieces()
 {
     std::string_view line;
-    for (;;) {
-        const LineReader::Status status = reader_.next(line);
-        if (status == LineReader::Status::End)
-            return {};
-        if (status == LineReader::Status::TooLong)
-            return lineTooLongText(reader_.lineNumber());
-        if (status == LineReader::Status::ReadError)
-            return cannotReadText(path_);
+    while (nextDocumentLine(reader_, path_, line, error_)) {
         XmlLine xml(line, reader_.lineNumber(), error_);
         if (xml.has(Tag::PiecesEnd) || xml.has(Tag::BlockEnd) || xml.has(Tag::LayoutEnd))
             return {};
@@ -112,6 +104,7 @@ std::string LayoutReader::readPieces()
         if (xml.has(Tag::Joint) && !content_.pieces.empty() && !readJointLine(xml, content_.pieces.back()))
             return error_;
     }
+    return error_;
 }
 
 void LayoutReader::applyRules(XmlLine& xml)
@@ -154,13 +147,9 @@ void LayoutReader::applyRules(XmlLine& xml)
         level.visible = xml.flagDefaultOn("visible");
         xml.optionalReal("height", level.height);
         level.trackColour = xml.flag("trackcolor");
-        int red = 180, green = 180, blue = 180;
-        xml.optionalInt("r", red);
-        xml.optionalInt("g", green);
-        xml.optionalInt("b", blue);
-        level.red = colourByte(red);
-        level.green = colourByte(green);
-        level.blue = colourByte(blue);
+        optionalColourByte(xml, "r", level.red);
+        optionalColourByte(xml, "g", level.green);
+        optionalColourByte(xml, "b", level.blue);
         c.levels.push_back(std::move(level));
     }
     if (xml.has(Tag::Pt) && inLevels_ && !closesLevels && !c.levels.empty()) {
@@ -210,15 +199,10 @@ void LayoutReader::applyRules(XmlLine& xml)
     if (xml.has(Tag::Shape) && !xml.has(Tag::ShapeEnd) && !xml.isEmpty("id")) {
         LayoutShape shape;
         xml.requiredId("id", shape.id);
-        int red = shape.red, green = shape.green, blue = shape.blue, alpha = shape.alpha;
-        xml.optionalInt("r", red);
-        xml.optionalInt("g", green);
-        xml.optionalInt("b", blue);
-        xml.optionalInt("a", alpha);
-        shape.red = colourByte(red);
-        shape.green = colourByte(green);
-        shape.blue = colourByte(blue);
-        shape.alpha = colourByte(alpha);
+        optionalColourByte(xml, "r", shape.red);
+        optionalColourByte(xml, "g", shape.green);
+        optionalColourByte(xml, "b", shape.blue);
+        optionalColourByte(xml, "a", shape.alpha);
         if (!xml.isEmpty("outline"))
             shape.outline = xml.flag("outline");
         xml.optionalInt("level", shape.level);

@@ -4,7 +4,6 @@
 
 #include "document/DocumentElements.h"
 #include "document/LineReader.h"
-#include "document/SafeFileWriter.h"
 #include "document/XmlLine.h"
 
 namespace layrail {
@@ -33,13 +32,7 @@ std::string writeBlock(const Layout& layout, const std::string& path, const std:
         out += "  </scenery>\n";
     }
     out += "</block>\n";
-
-    SafeFileWriter writer;
-    std::string error = writer.open(path);
-    if (!error.empty())
-        return error;
-    writer.write(out);
-    return writer.commit();
+    return writeDocument(path, out);
 }
 
 std::string readBlock(const std::string& path, LibraryBlock& block)
@@ -52,14 +45,7 @@ std::string readBlock(const std::string& path, LibraryBlock& block)
     bool inScenery = false;
     std::string_view line;
     std::string error;
-    for (;;) {
-        const LineReader::Status status = reader.next(line);
-        if (status == LineReader::Status::End)
-            break;
-        if (status == LineReader::Status::TooLong)
-            return lineTooLongText(reader.lineNumber());
-        if (status == LineReader::Status::ReadError)
-            return cannotReadText(path);
+    while (nextDocumentLine(reader, path, line, error)) {
         XmlLine xml(line, reader.lineNumber(), error);
         if (xml.has(Tag::Block))
             read.name = xml.text("name");
@@ -83,6 +69,8 @@ std::string readBlock(const std::string& path, LibraryBlock& block)
                 return error;
         }
     }
+    if (!error.empty())
+        return error;
     block = std::move(read);
     return {};
 }

@@ -16,8 +16,7 @@ Layout gapLayout(double gap, double secondHeading = 0.0)
     Layout layout = withLevel();
     const int a = lay(layout, "24188", 0, 0, 0);
     const int b = lay(layout, "24188", 188.3 + gap, 0, secondHeading);
-    piece(layout, a).selected = true;
-    piece(layout, b).selected = true;
+    selectPieces(layout, {a, b});
     return layout;
 }
 
@@ -99,8 +98,7 @@ TEST(Autofill, EndsTwentyDegreesOffFacingFindNoSolution)
     Layout layout = withLevel();
     const int a = lay(layout, "24188", 0, 0, 0);
     const int b = lay(layout, "24188", 376.6, 0, 20);
-    piece(layout, a).selected = true;
-    piece(layout, b).selected = true;
+    selectPieces(layout, {a, b});
     const AutofillPlan plan = planAutofill(layout);
     ASSERT_TRUE(plan.gap.found);
     EXPECT_NEAR(plan.gap.headingDifference, 160.0, 1e-9);
@@ -126,8 +124,7 @@ TEST(Autofill, EndsThatDoNotFaceGiveThePairMessage)
     Layout layout = withLevel();
     const int p = lay(layout, "24188", 0, 0, 0);
     const int q = lay(layout, "24188", 0, 300, 90); // every pair of ends is 90 degrees apart
-    piece(layout, p).selected = true;
-    piece(layout, q).selected = true;
+    selectPieces(layout, {p, q});
     const AutofillPlan plan = planAutofill(layout);
     ASSERT_TRUE(plan.ran);
     EXPECT_EQ(plan.message.title, "Autofill");

@@ -8,43 +8,12 @@
 using namespace layrail;
 using namespace layrail::edittest;
 
-namespace {
-
-Helix addHelix(Layout& layout)
-{
-    Helix h;
-    h.id = layout.takeId();
-    h.cx = 500;
-    h.cy = 500;
-    h.bottomR1 = lay(layout, "24188", 500, 140, 0);
-    h.bottomR2 = lay(layout, "24188", 500, 62.5, 0);
-    h.topR1 = lay(layout, "24188", 500, 860, 0);
-    h.topR2 = lay(layout, "24188", 500, 937.5, 0);
-    for (int id : {h.bottomR1, h.bottomR2, h.topR1, h.topR2})
-        piece(layout, id).helix = h.id;
-    layout.helices.push_back(h);
-    return h;
-}
-
-} // namespace
-
 TEST(Paste, FreshIdsAtTheMouseWithInnerJointsRemapped)
 {
     Layout layout = withLevel();
-    const int a = lay(layout, "24188", 0, 0, 0);
-    const int b = lay(layout, "24188", 188.3, 0, 0);
-    const int c = lay(layout, "24188", 376.6, 0, 0);
-    joinBoth(layout, a, 1, b, 0);
-    joinBoth(layout, b, 1, c, 0);
-    piece(layout, a).selected = true;
-    piece(layout, b).selected = true;
-    SceneryItem tree;
-    tree.id = layout.takeId();
-    tree.item = "bush";
-    tree.x = 94.15;
-    tree.y = 300;
-    tree.selected = true;
-    layout.scenery.push_back(tree);
+    const auto [a, b, c] = layJoinedStraights(layout);
+    selectPieces(layout, {a, b});
+    addScenery(layout, "bush", 94.15, 300, true);
 
     Clipboard clipboard;
     copySelection(layout, clipboard);
@@ -84,8 +53,7 @@ TEST(Paste, CopiedHelixStubsArePlainTrack)
 {
     Layout layout = withLevel();
     const Helix h = addHelix(layout);
-    for (int id : {h.bottomR1, h.bottomR2, h.topR1, h.topR2})
-        piece(layout, id).selected = true;
+    selectPieces(layout, helixStubs(h));
     Clipboard clipboard;
     copySelection(layout, clipboard);
     pasteAt(layout, clipboard, {2000, 2000});
@@ -111,8 +79,7 @@ TEST(Locks, HelixMessageWinsWhereverTheStubStands)
         t.id = layout.takeId();
         t.coveredPieces = {covered};
         layout.tunnels.push_back(t);
-        piece(layout, covered).selected = true;
-        piece(layout, h.topR1).selected = true;
+        selectPieces(layout, {covered, h.topR1});
         const LockRefusal lock = checkLocks(layout, "delete");
         EXPECT_TRUE(lock.refused);
         EXPECT_EQ(lock.title, "Helix track is locked");
@@ -126,10 +93,7 @@ TEST(Locks, TunnelTrackAndPortalsAndTheFreeCase)
     Layout layout = withLevel();
     const int covered = lay(layout, "24188", 0, 0, 0);
     const int free = lay(layout, "24188", 0, 300, 0);
-    SceneryItem portal;
-    portal.id = layout.takeId();
-    portal.item = "tunnel_portal_single";
-    layout.scenery.push_back(portal);
+    const SceneryItem portal = addScenery(layout, "tunnel_portal_single");
     Tunnel t;
     t.id = layout.takeId();
     t.portalB = portal.id;
@@ -176,15 +140,13 @@ TEST(Delete, LockedGradedAndWholeHelixSelections)
     Layout layout = withLevel();
     const Helix h = addHelix(layout);
     const int p = lay(layout, "24188", 0, 0, 0);
-    piece(layout, p).selected = true;
-    piece(layout, h.bottomR1).selected = true;
+    selectPieces(layout, {p, h.bottomR1});
     GateCheck check = checkDelete(layout);
     EXPECT_EQ(check.gate, Gate::Refused);
     EXPECT_EQ(check.message.title, "Helix track is locked");
 
     piece(layout, p).selected = false;
-    for (int id : {h.bottomR1, h.bottomR2, h.topR1, h.topR2})
-        piece(layout, id).selected = true;
+    selectPieces(layout, helixStubs(h));
     EXPECT_EQ(checkDelete(layout).gate, Gate::Allowed); // one helix alone goes as a whole
     deleteFromCanvas(layout);
     EXPECT_EQ(layout.pieces.size(), 1u);

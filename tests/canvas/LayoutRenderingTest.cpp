@@ -128,10 +128,7 @@ TEST(LayoutRenderingTest, DecksBlendTheLevelColourAndSortByHeight)
 TEST(LayoutRenderingTest, ShapesSortByLevelHeightAndTakeTheirOutlineRules)
 {
     Layout layout = emptyLayout();
-    Level high;
-    high.id = 2;
-    high.height = 50.0;
-    layout.levels.push_back(high);
+    layout.levels.push_back(level(2, 50.0));
     LayoutShape top;
     top.level = 2;
     top.points = {{0, 0}, {100, 0}, {100, 100}};
@@ -240,10 +237,7 @@ TEST(LayoutRenderingTest, UnselectedSceneryBeforeSelectedAndPortalsAfterTrack)
 TEST(LayoutRenderingTest, PiecesOnHiddenLevelsOrWithUnknownArticlesAreNotDrawn)
 {
     Layout layout = emptyLayout();
-    Level hidden;
-    hidden.id = 2;
-    hidden.visible = false;
-    layout.levels.push_back(hidden);
+    layout.levels.push_back(level(2, 0.0, false));
     addPiece(layout, "24188", 0, 0).level = 2;
     addPiece(layout, "99999", 0, 0);
     EXPECT_EQ(render(layout).calls.size(), 1u);

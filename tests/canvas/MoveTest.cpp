@@ -12,15 +12,6 @@ using namespace layrail::edittest;
 
 namespace {
 
-CanvasView unitView()
-{
-    CanvasView v;
-    v.zoom = 1.0;
-    v.panX = 0.0;
-    v.panY = 0.0;
-    return v;
-}
-
 // Presses at a window point, starts the move and drags the selection by (dx, dy) mm.
 void dragBy(Layout& layout, MoveDrag& drag, double dx, double dy)
 {
@@ -28,23 +19,6 @@ void dragBy(Layout& layout, MoveDrag& drag, double dx, double dy)
     ASSERT_EQ(checkMoveStart(layout, false).gate, Gate::Allowed);
     beginMove(layout, drag);
     dragMove(layout, drag, {dx, dy});
-}
-
-// Four stubs of one helix at (500, 500).
-Helix addHelix(Layout& layout)
-{
-    Helix h;
-    h.id = layout.takeId();
-    h.cx = 500;
-    h.cy = 500;
-    h.bottomR1 = lay(layout, "24188", 500, 140, 0);
-    h.bottomR2 = lay(layout, "24188", 500, 62.5, 0);
-    h.topR1 = lay(layout, "24188", 500, 860, 0);
-    h.topR2 = lay(layout, "24188", 500, 937.5, 0);
-    for (int id : {h.bottomR1, h.bottomR2, h.topR1, h.topR2})
-        piece(layout, id).helix = h.id;
-    layout.helices.push_back(h);
-    return h;
 }
 
 } // namespace
@@ -64,8 +38,7 @@ TEST(MoveStart, HelixTunnelAndGradeChecksInOrder)
 {
     Layout layout = withLevel();
     const Helix h = addHelix(layout);
-    for (int id : {h.bottomR1, h.bottomR2, h.topR1})
-        piece(layout, id).selected = true;
+    selectPieces(layout, {h.bottomR1, h.bottomR2, h.topR1});
     GateCheck check = checkMoveStart(layout, false);
     EXPECT_EQ(check.gate, Gate::Refused);
     EXPECT_EQ(check.message.title, "Helix partially selected");
@@ -78,11 +51,7 @@ TEST(MoveStart, HelixTunnelAndGradeChecksInOrder)
     Tunnel t;
     t.id = layout.takeId();
     t.coveredPieces = {covered};
-    SceneryItem portal;
-    portal.id = layout.takeId();
-    portal.item = "tunnel_portal_single";
-    t.portalA = portal.id;
-    layout.scenery.push_back(portal);
+    t.portalA = addScenery(layout, "tunnel_portal_single").id;
     layout.tunnels.push_back(t);
     piece(layout, covered).selected = true;
     check = checkMoveStart(layout, false);
@@ -106,17 +75,11 @@ TEST(MoveStart, HelixTunnelAndGradeChecksInOrder)
 TEST(Move, BeginClearsCrossJointsTakesTurntableSpokesAndRecordsOnce)
 {
     Layout layout = withLevel();
-    const int a = lay(layout, "24188", 0, 0, 0);
-    const int b = lay(layout, "24188", 188.3, 0, 0);
-    const int c = lay(layout, "24188", 376.6, 0, 0);
-    joinBoth(layout, a, 1, b, 0);
-    joinBoth(layout, b, 1, c, 0);
+    const auto [a, b, c] = layJoinedStraights(layout);
     const int tt = lay(layout, "74861", 2000, 0, 0);
     const int spoke = lay(layout, "74871", 2139, 0, 0);
     joinBoth(layout, tt, 0, spoke, 0);
-    piece(layout, a).selected = true;
-    piece(layout, b).selected = true;
-    piece(layout, tt).selected = true;
+    selectPieces(layout, {a, b, tt});
 
     MoveDrag drag;
     dragBy(layout, drag, 0, 300);
@@ -147,8 +110,7 @@ TEST(Move, SnapCarriesTheSelectionOntoTheTargetAndJoinsIt)
     piece(layout, m2).y = end.y;
     piece(layout, m2).heading = 10;
     joinBoth(layout, m, 1, m2, 0);
-    piece(layout, m).selected = true;
-    piece(layout, m2).selected = true;
+    selectPieces(layout, {m, m2});
 
     MoveDrag drag;
     dragBy(layout, drag, 188.3 + 6 - 500, 4 - 300);
@@ -209,8 +171,7 @@ TEST(Move, SnappedMoveContinuesTheGradeAndLiftsTheRestOfTheSelection)
     const int m = lay(layout, "24188", 500, 300, 0);
     const int m2 = lay(layout, "24188", 688.3, 300, 0);
     joinBoth(layout, m, 1, m2, 0);
-    piece(layout, m).selected = true;
-    piece(layout, m2).selected = true;
+    selectPieces(layout, {m, m2});
 
     MoveDrag drag;
     dragBy(layout, drag, 188.3 + 3 - 500, -300);
@@ -226,8 +187,7 @@ TEST(Move, WholeHelixMovesWithItsRecord)
 {
     Layout layout = withLevel();
     const Helix h = addHelix(layout);
-    for (int id : {h.bottomR1, h.bottomR2, h.topR1, h.topR2})
-        piece(layout, id).selected = true;
+    selectPieces(layout, helixStubs(h));
     MoveDrag drag;
     dragBy(layout, drag, 100, 50);
     EXPECT_DOUBLE_EQ(layout.helices[0].cx, 600.0);
@@ -239,13 +199,7 @@ TEST(Move, WholeHelixMovesWithItsRecord)
 TEST(Move, SceneryPressMovesAtOnceAndRecordsOnlyOnMotion)
 {
     Layout layout = withLevel();
-    SceneryItem s;
-    s.id = layout.takeId();
-    s.item = "bush";
-    s.x = 10;
-    s.y = 20;
-    s.selected = true;
-    layout.scenery.push_back(s);
+    addScenery(layout, "bush", 10, 20, true);
     const int p = lay(layout, "24188", 0, 0, 0);
     piece(layout, p).selected = true;
 

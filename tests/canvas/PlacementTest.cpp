@@ -145,15 +145,8 @@ TEST(DropPiece, IncompatibleSystemsAreRefusedWithTheMessage)
 TEST(DropPiece, UnsnappedLevelIsTheHighestVisibleElseTheActive)
 {
     Layout layout = withLevel();
-    Level two;
-    two.id = 2;
-    two.height = 100;
-    Level three;
-    three.id = 3;
-    three.height = 200;
-    three.visible = false;
-    layout.levels.push_back(two);
-    layout.levels.push_back(three);
+    layout.levels.push_back(level(2, 100));
+    layout.levels.push_back(level(3, 200, false));
 
     PlacementState state = dragTo(layout, "24188", {0, 0});
     dropPiece(layout, state);
@@ -170,14 +163,8 @@ TEST(DropPiece, UnsnappedLevelIsTheHighestVisibleElseTheActive)
 TEST(DropPiece, SnappedPieceTakesTheTargetLevel)
 {
     Layout layout = withLevel();
-    Level two;
-    two.id = 2;
-    two.height = 50;
-    layout.levels.insert(layout.levels.begin(), two);
-    Level top;
-    top.id = 3;
-    top.height = 300;
-    layout.levels.push_back(top);
+    layout.levels.insert(layout.levels.begin(), level(2, 50));
+    layout.levels.push_back(level(3, 300));
     lay(layout, "24188", 0, 0, 0, 2);
     PlacementState state = dragTo(layout, "24188", {198.3, 5});
     dropPiece(layout, state);
@@ -282,12 +269,7 @@ TEST(DropPiece, SnapsOntoAConnectorWhoseJointPointsNowhere)
 TEST(DropScenery, RoundhouseLinesUpWithANearbyTurntable)
 {
     Layout layout = withLevel();
-    SceneryItem turntable;
-    turntable.id = layout.takeId();
-    turntable.item = "74861";
-    turntable.x = 1000;
-    turntable.y = 1000;
-    layout.scenery.push_back(turntable);
+    addScenery(layout, "74861", 1000, 1000);
 
     PlacementState state;
     ASSERT_TRUE(beginSceneryDrag(state, "72886", CanvasView{}));
@@ -369,8 +351,7 @@ TEST(AutoConnect, AttachesToTheSelectedPieceWithTheLargestId)
     Layout layout = withLevel();
     const int a = lay(layout, "24188", 0, 0, 0);
     const int b = lay(layout, "24188", 0, 500, 0);
-    piece(layout, b).selected = true;
-    piece(layout, a).selected = true;
+    selectPieces(layout, {b, a});
 
     EditResult r = autoConnect(layout, "24172");
     EXPECT_TRUE(r.changed);

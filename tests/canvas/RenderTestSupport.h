@@ -6,8 +6,8 @@
 #include "canvas/CanvasView.h"
 #include "canvas/RenderColours.h"
 #include "canvas/Renderer.h"
+#include "EditTestSupport.h"
 #include "RecordingTarget.h"
-#include "catalog/TrackCatalog.h"
 #include "document/Layout.h"
 
 namespace layrail::testing {
@@ -23,10 +23,12 @@ inline CanvasView unitView()
     return view;
 }
 
+using edittest::catalogPiece;
+using edittest::level;
+
 inline Layout emptyLayout()
 {
-    Layout layout;
-    layout.ensureDefaultLevel();
+    Layout layout = edittest::withLevel();
     layout.gridOn = false;
     // Tests hold references to pieces while adding more.
     layout.pieces.reserve(64);
@@ -35,19 +37,8 @@ inline Layout emptyLayout()
 
 inline PlacedPiece& addPiece(Layout& layout, const std::string& article, double x, double y, double heading = 0.0)
 {
-    PlacedPiece piece;
-    piece.id = layout.takeId();
-    piece.article = article;
-    piece.x = x;
-    piece.y = y;
-    piece.heading = heading;
-    layout.pieces.push_back(piece);
+    edittest::lay(layout, article, x, y, heading);
     return layout.pieces.back();
-}
-
-inline const CatalogPiece& catalogPiece(const std::string& article)
-{
-    return *TrackCatalog::instance().find(article);
 }
 
 inline RecordingTarget render(const Layout& layout, const CanvasView& view = unitView())

@@ -10,45 +10,14 @@ using namespace layrail::edittest;
 
 namespace {
 
-CanvasView unitView()
-{
-    CanvasView v;
-    v.zoom = 1.0;
-    v.panX = 0.0;
-    v.panY = 0.0;
-    return v;
-}
-
 double rad(double deg) { return deg * kPi / 180.0; }
 
-Helix addHelix(Layout& layout)
+// A helix whose four stubs are selected.
+Helix addSelectedHelix(Layout& layout)
 {
-    Helix h;
-    h.id = layout.takeId();
-    h.cx = 500;
-    h.cy = 500;
-    h.bottomR1 = lay(layout, "24188", 500, 140, 0);
-    h.bottomR2 = lay(layout, "24188", 500, 62.5, 0);
-    h.topR1 = lay(layout, "24188", 500, 860, 0);
-    h.topR2 = lay(layout, "24188", 500, 937.5, 0);
-    for (int id : {h.bottomR1, h.bottomR2, h.topR1, h.topR2}) {
-        piece(layout, id).helix = h.id;
-        piece(layout, id).selected = true;
-    }
-    layout.helices.push_back(h);
+    const Helix h = addHelix(layout);
+    selectPieces(layout, helixStubs(h));
     return h;
-}
-
-SceneryItem item(Layout& layout, const char* name, double x, double y)
-{
-    SceneryItem s;
-    s.id = layout.takeId();
-    s.item = name;
-    s.x = x;
-    s.y = y;
-    s.selected = true;
-    layout.scenery.push_back(s);
-    return s;
 }
 
 } // namespace
@@ -62,7 +31,7 @@ TEST(WheelRotation, CentreIsTheMiddleOfPiecesAndSceneryFootprints)
     EXPECT_NEAR(c.x, 94.15, 1e-9);
     EXPECT_NEAR(c.y, 0.0, 1e-9);
 
-    item(layout, "platform", 500, 100); // 230 x 60
+    addScenery(layout, "platform", 500, 100, true); // 230 x 60
     c = wheelRotationCentre(layout);
     EXPECT_NEAR(c.x, 307.5, 1e-9);
     EXPECT_NEAR(c.y, 65.0, 1e-9);
@@ -105,7 +74,7 @@ TEST(WheelRotation, TurnsAboutTheCentreByNotchSteps)
 TEST(StepRotation, LocksRefuseHelixTrackMixedWithOtherTrack)
 {
     Layout layout = withLevel();
-    addHelix(layout);
+    addSelectedHelix(layout);
     const int p = lay(layout, "24188", 0, 0, 0);
     piece(layout, p).selected = true;
     const EditResult r = rotateSelectionStep(layout);
@@ -120,7 +89,7 @@ TEST(StepRotation, LocksRefuseHelixTrackMixedWithOtherTrack)
 TEST(StepRotation, WholeHelixTurnsAboutItsCentre)
 {
     Layout layout = withLevel();
-    const Helix h = addHelix(layout);
+    const Helix h = addSelectedHelix(layout);
     const EditResult r = rotateSelectionStep(layout);
     EXPECT_TRUE(r.changed);
     EXPECT_DOUBLE_EQ(layout.helices[0].heading, 30.0);
@@ -136,10 +105,9 @@ TEST(StepRotation, FirstPiecePivotsAndSceneryTurnsByItsKind)
     Layout layout = withLevel();
     const int a = lay(layout, "24188", 100, 100, 340);
     const int b = lay(layout, "24188", 200, 100, 0);
-    piece(layout, a).selected = true;
-    piece(layout, b).selected = true;
-    item(layout, "platform", 100, 200);
-    item(layout, "bush", 100, 200);
+    selectPieces(layout, {a, b});
+    addScenery(layout, "platform", 100, 200, true);
+    addScenery(layout, "bush", 100, 200, true);
     rotateSelectionStep(layout);
     EXPECT_DOUBLE_EQ(piece(layout, a).x, 100.0);
     EXPECT_NEAR(piece(layout, a).heading, 10.0, 1e-9);
@@ -155,8 +123,7 @@ TEST(DragRotation, SnapsWithinTwoDegreesOfRightAnglesAndFlashes)
     Layout layout = withLevel();
     const int p = lay(layout, "24188", 0, 0, 0);
     const int q = lay(layout, "24188", 100, 0, 0);
-    piece(layout, p).selected = true;
-    piece(layout, q).selected = true;
+    selectPieces(layout, {p, q});
     const CanvasView view = unitView();
     RotateDrag drag;
     // The centre is the average position (50, 0); the press lies straight right of it.
@@ -216,7 +183,7 @@ TEST(DragRotation, TunnelTrackIsRefusedAndAWholeHelixTurnsAboutItsCentre)
     EXPECT_TRUE(layout.undoStack.empty());
 
     piece(layout, p).selected = false;
-    const Helix h = addHelix(layout);
+    const Helix h = addSelectedHelix(layout);
     r = beginRotateDrag(layout, drag, unitView(), 600, 500);
     ASSERT_TRUE(r.message.empty());
     EXPECT_EQ(drag.helixId, h.id);

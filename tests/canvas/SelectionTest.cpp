@@ -13,43 +13,7 @@ using namespace layrail::edittest;
 
 namespace {
 
-// A view of one pixel per millimetre with the origin at the window's corner.
-CanvasView unitView()
-{
-    CanvasView v;
-    v.zoom = 1.0;
-    v.panX = 0.0;
-    v.panY = 0.0;
-    return v;
-}
-
 int hitAt(const Layout& layout, double x, double y) { return hitPiece(layout, unitView(), x, y); }
-
-Level level(int id, double height, bool visible = true)
-{
-    Level l;
-    l.id = id;
-    l.height = height;
-    l.visible = visible;
-    return l;
-}
-
-// Four stubs of one helix, the helix record and a plain piece.
-int addHelix(Layout& layout)
-{
-    Helix h;
-    h.id = layout.takeId();
-    h.cx = 500;
-    h.cy = 500;
-    h.bottomR1 = lay(layout, "24188", 500, 140, 0);
-    h.bottomR2 = lay(layout, "24188", 500, 62.5, 0);
-    h.topR1 = lay(layout, "24188", 500, 860, 0);
-    h.topR2 = lay(layout, "24188", 500, 937.5, 0);
-    for (int id : {h.bottomR1, h.bottomR2, h.topR1, h.topR2})
-        piece(layout, id).helix = h.id;
-    layout.helices.push_back(h);
-    return h.id;
-}
 
 } // namespace
 
@@ -126,7 +90,7 @@ TEST(HitTest, LevelsDecideThenDistanceThenLayoutOrder)
 TEST(HitTest, HelixSceneryAndLabels)
 {
     Layout layout = withLevel();
-    const int helix = addHelix(layout);
+    const int helix = addHelix(layout).id;
     const HelixKit* kit = findHelixKit("proses_2_5_r1r2");
     ASSERT_NE(kit, nullptr);
     EXPECT_EQ(hitHelix(layout, unitView(), 500 + kit->innerRadius + 24, 500), helix);
@@ -161,8 +125,7 @@ TEST(SelectOnPress, PlainPressSelectsWholeHelixOrTurntableWithItsSpokes)
     Layout layout = withLevel();
     const int other = lay(layout, "24188", 0, 0, 0);
     piece(layout, other).selected = true;
-    addHelix(layout);
-    const Helix h = layout.helices[0];
+    const Helix h = addHelix(layout);
     EXPECT_TRUE(selectOnPiecePress(layout, h.topR1, false, false));
     EXPECT_EQ(selectedIds(layout), (std::vector<int>{h.bottomR1, h.bottomR2, h.topR1, h.topR2}));
     // Pressing an already selected piece keeps the selection and needs no update.
@@ -218,14 +181,8 @@ TEST(RubberBand, SelectsOriginsInsideOnVisibleLevelsAndClearsTheClipboard)
     const int inside = lay(layout, "24188", 100, 100, 0);
     lay(layout, "24188", 100, 300, 0);
     lay(layout, "24188", 150, 150, 0, 2);
-    addHelix(layout);
-    const Helix h = layout.helices[0];
-    SceneryItem tree;
-    tree.id = layout.takeId();
-    tree.item = "bush";
-    tree.x = 120;
-    tree.y = 120;
-    layout.scenery.push_back(tree);
+    const Helix h = addHelix(layout);
+    addScenery(layout, "bush", 120, 120);
 
     Clipboard clipboard;
     clipboard.pieces.push_back(layout.pieces[0]);
@@ -245,10 +202,7 @@ TEST(SelectOnPress, SceneryLabelsAndContextMenu)
     Layout layout = withLevel();
     const int p = lay(layout, "24188", 0, 0, 0);
     const int q = lay(layout, "24188", 0, 100, 0);
-    SceneryItem s;
-    s.id = layout.takeId();
-    s.item = "bush";
-    layout.scenery.push_back(s);
+    const SceneryItem s = addScenery(layout, "bush");
     piece(layout, p).selected = true;
 
     selectOnSceneryPress(layout, s.id, true);
