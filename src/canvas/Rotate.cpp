@@ -27,6 +27,37 @@ void orbit(double& x, double& y, Point centre, double degrees)
     y = centre.y + rx * s + ry * c;
 }
 
+// Pieces and scenery items turn alike: the position about the centre, the heading with it.
+template <typename Record>
+void turnAbout(Record& record, Point centre, double degrees)
+{
+    orbit(record.x, record.y, centre, degrees);
+    record.heading = normalizeHeading(record.heading + degrees);
+}
+
+// A drag turns each record from where it stood at the press.
+template <typename Record>
+void turnFromStart(Record& record, const Pose& start, Point centre, double degrees)
+{
+    record.x = start.x;
+    record.y = start.y;
+    record.heading = start.heading;
+    turnAbout(record, centre, degrees);
+}
+
+// Keeps the start pose of each selected record and adds its position to the sum.
+template <typename Record>
+void keepStartPoses(const std::vector<Record>& records, std::vector<StartPose>& starts, Point& sum)
+{
+    for (const Record& record : records) {
+        if (!record.selected)
+            continue;
+        starts.push_back({record.id, {record.x, record.y, record.heading}});
+        sum.x += record.x;
+        sum.y += record.y;
+    }
+}
+
 // Folds an angle difference into (-180, 180].
 double fold(double degrees)
 {
@@ -152,17 +183,13 @@ EditResult rotateSelectionByWheel(Layout& layout, int wheelRotation, bool shift)
     for (PlacedPiece& p : layout.pieces) {
         if (!p.selected)
             continue;
-        orbit(p.x, p.y, centre, step);
-        p.heading = normalizeHeading(p.heading + step);
+        turnAbout(p, centre, step);
         if (p.helix != -1)
             helices.insert(p.helix);
     }
-    for (SceneryItem& s : layout.scenery) {
-        if (!s.selected)
-            continue;
-        orbit(s.x, s.y, centre, step);
-        s.heading = normalizeHeading(s.heading + step);
-    }
+    for (SceneryItem& s : layout.scenery)
+        if (s.selected)
+            turnAbout(s, centre, step);
     // A helix turns with its stubs, so its rings stay on them.
     for (Helix& h : layout.helices) {
         if (helices.count(h.id) == 0)
@@ -211,12 +238,9 @@ EditResult rotateSelectionStep(Layout& layout)
             }
         }
     }
-    for (PlacedPiece& p : layout.pieces) {
-        if (!p.selected)
-            continue;
-        orbit(p.x, p.y, centre, 30.0);
-        p.heading = normalizeHeading(p.heading + 30.0);
-    }
+    for (PlacedPiece& p : layout.pieces)
+        if (p.selected)
+            turnAbout(p, centre, 30.0);
     const SceneryCatalog& scenery = SceneryCatalog::instance();
     for (SceneryItem& s : layout.scenery) {
         if (!s.selected)
@@ -224,9 +248,7 @@ EditResult rotateSelectionStep(Layout& layout)
         const SceneryDef* def = scenery.find(s.item);
         const bool wide = def != nullptr && (def->category == SceneryCategory::Platforms ||
                                              def->category == SceneryCategory::Signals);
-        const double step = wide ? 30.0 : 15.0;
-        orbit(s.x, s.y, centre, step);
-        s.heading = normalizeHeading(s.heading + step);
+        turnAbout(s, centre, wide ? 30.0 : 15.0);
     }
     result.changed = true;
     result.selectionChanged = true;
@@ -248,24 +270,11 @@ EditResult beginRotateDrag(Layout& layout, RotateDrag& drag, const CanvasView& v
     }
     pushHistory(layout);
 
-    double sumX = 0.0;
-    double sumY = 0.0;
-    for (const PlacedPiece& p : layout.pieces) {
-        if (!p.selected)
-            continue;
-        drag.pieces.push_back({p.id, {p.x, p.y, p.heading}});
-        sumX += p.x;
-        sumY += p.y;
-    }
-    for (const SceneryItem& s : layout.scenery) {
-        if (!s.selected)
-            continue;
-        drag.scenery.push_back({s.id, {s.x, s.y, s.heading}});
-        sumX += s.x;
-        sumY += s.y;
-    }
+    Point sum;
+    keepStartPoses(layout.pieces, drag.pieces, sum);
+    keepStartPoses(layout.scenery, drag.scenery, sum);
     const double count = static_cast<double>(drag.pieces.size() + drag.scenery.size());
-    drag.centre = {sumX / count, sumY / count};
+    drag.centre = {sum.x / count, sum.y / count};
     if (const Helix* helix = selectedWholeHelix(layout)) {
         drag.helixId = helix->id;
         drag.helixStartHeading = helix->heading;
@@ -305,22 +314,12 @@ RotateStep updateRotateDrag(Layout& layout, RotateDrag& drag, const CanvasView& 
     }
     drag.snapped = snapped;
 
-    for (const StartPose& s : drag.pieces) {
-        if (PlacedPiece* p = layout.findPiece(s.id)) {
-            p->x = s.pose.x;
-            p->y = s.pose.y;
-            orbit(p->x, p->y, drag.centre, delta);
-            p->heading = normalizeHeading(s.pose.heading + delta);
-        }
-    }
-    for (const StartPose& s : drag.scenery) {
-        if (SceneryItem* item = layout.findScenery(s.id)) {
-            item->x = s.pose.x;
-            item->y = s.pose.y;
-            orbit(item->x, item->y, drag.centre, delta);
-            item->heading = normalizeHeading(s.pose.heading + delta);
-        }
-    }
+    for (const StartPose& s : drag.pieces)
+        if (PlacedPiece* p = layout.findPiece(s.id))
+            turnFromStart(*p, s.pose, drag.centre, delta);
+    for (const StartPose& s : drag.scenery)
+        if (SceneryItem* item = layout.findScenery(s.id))
+            turnFromStart(*item, s.pose, drag.centre, delta);
     if (Helix* helix = findHelix(layout, drag.helixId))
         helix->heading = normalizeHeading(drag.helixStartHeading + delta);
     return step;
