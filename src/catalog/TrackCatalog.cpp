@@ -54,21 +54,20 @@ void TrackCatalog::add(const CatalogPiece& piece)
     maxConnectors_ = std::max(maxConnectors_, static_cast<int>(piece.connectors.size()));
 }
 
-namespace {
-
-Connector connector(int index, double x, double y, double heading)
+void appendConnector(CatalogPiece& piece, const LocalConnector& local)
 {
     Connector c;
-    c.x = x;
-    c.y = y;
-    c.heading = normalizeHeading(heading);
+    c.x = local.x;
+    c.y = local.y;
+    c.heading = normalizeHeading(local.heading);
     c.open = true;
-    c.index = index;
-    return c;
+    c.index = static_cast<int>(piece.connectors.size());
+    piece.connectors.push_back(c);
 }
 
-CatalogPiece basePiece(TrackSystem system, const std::string& article, const std::string& description,
-                       PieceKind kind, double length, double radius, double angle)
+CatalogPiece makeListed(TrackSystem system, const std::string& article, const std::string& description,
+                        PieceKind kind, double length, double radius, double angle,
+                        const std::vector<LocalConnector>& connectors)
 {
     CatalogPiece p;
     p.article = article;
@@ -78,50 +77,44 @@ CatalogPiece basePiece(TrackSystem system, const std::string& article, const std
     p.length = length;
     p.radius = radius;
     p.angle = angle;
-    p.connectors.push_back(connector(0, 0.0, 0.0, 180.0));
+    for (const LocalConnector& c : connectors)
+        appendConnector(p, c);
     return p;
 }
-
-} // namespace
 
 CatalogPiece makeStraight(TrackSystem system, const std::string& article, const std::string& description,
                           double length)
 {
-    CatalogPiece p = basePiece(system, article, description, PieceKind::Straight, length, 0.0, 0.0);
-    p.connectors.push_back(connector(1, length, 0.0, 0.0));
-    return p;
+    return makeListed(system, article, description, PieceKind::Straight, length, 0.0, 0.0,
+                      {{0.0, 0.0, 180.0}, {length, 0.0, 0.0}});
 }
 
 CatalogPiece makeCurve(TrackSystem system, const std::string& article, const std::string& description,
                        double radius, double angle)
 {
-    CatalogPiece p = basePiece(system, article, description, PieceKind::Curve, radius * angle * kPi / 180.0,
-                               radius, angle);
     const double a = degToRad(angle);
-    p.connectors.push_back(connector(1, radius * std::sin(a), radius * (1.0 - std::cos(a)), angle));
-    return p;
+    return makeListed(system, article, description, PieceKind::Curve, radius * angle * kPi / 180.0, radius, angle,
+                      {{0.0, 0.0, 180.0}, {radius * std::sin(a), radius * (1.0 - std::cos(a)), angle}});
 }
 
 CatalogPiece makeBumper(TrackSystem system, const std::string& article, const std::string& description,
                         double length)
 {
-    return basePiece(system, article, description, PieceKind::Bumper, length, 0.0, 0.0);
+    return makeListed(system, article, description, PieceKind::Bumper, length, 0.0, 0.0, {{0.0, 0.0, 180.0}});
 }
 
 CatalogPiece makeTurnout(TrackSystem system, const std::string& article, const std::string& description,
                          PieceKind kind, double length, double radius, double angle)
 {
     const bool left = kind == PieceKind::LeftTurnout;
-    CatalogPiece p =
-        basePiece(system, article, description, kind, length, radius, left ? -angle : angle);
     // A straight length shorter than the full branch cuts the branch angle short.
     const double e = std::min(length, radius * std::sin(degToRad(angle)));
     const double b = std::asin(std::min(1.0, e / radius));
     const double offset = radius * (1.0 - std::cos(b));
     const double bDeg = radToDeg(b);
-    p.connectors.push_back(connector(1, length, 0.0, 0.0));
-    p.connectors.push_back(left ? connector(2, e, -offset, 360.0 - bDeg) : connector(2, e, offset, bDeg));
-    return p;
+    const LocalConnector branch = left ? LocalConnector{e, -offset, 360.0 - bDeg} : LocalConnector{e, offset, bDeg};
+    return makeListed(system, article, description, kind, length, radius, left ? -angle : angle,
+                      {{0.0, 0.0, 180.0}, {length, 0.0, 0.0}, branch});
 }
 
 } // namespace layrail

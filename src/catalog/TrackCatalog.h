@@ -33,6 +33,20 @@ private:
     bool built_ = false;
 };
 
+// A connector position in a piece's local frame.
+struct LocalConnector {
+    double x = 0.0;
+    double y = 0.0;
+    double heading = 0.0;
+};
+
+// Every construction ends here: a piece with its connectors given in index order.
+CatalogPiece makeListed(TrackSystem system, const std::string& article, const std::string& description,
+                        PieceKind kind, double length, double radius, double angle,
+                        const std::vector<LocalConnector>& connectors);
+// The next connector of a piece being built, at the end of its list.
+void appendConnector(CatalogPiece& piece, const LocalConnector& local);
+
 CatalogPiece makeStraight(TrackSystem system, const std::string& article, const std::string& description,
                           double length);
 CatalogPiece makeCurve(TrackSystem system, const std::string& article, const std::string& description,

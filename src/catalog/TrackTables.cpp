@@ -8,35 +8,11 @@ namespace layrail {
 
 namespace {
 
-struct Xyh {
-    double x;
-    double y;
-    double heading;
-};
-
 // A piece whose connectors do not follow from its dimensions.
 CatalogPiece listed(TrackSystem system, const char* article, const char* description, PieceKind kind,
-                    double length, double radius, double angle, std::initializer_list<Xyh> connectors)
+                    double length, double radius, double angle, std::initializer_list<LocalConnector> connectors)
 {
-    CatalogPiece p;
-    p.article = article;
-    p.description = description;
-    p.system = system;
-    p.kind = kind;
-    p.length = length;
-    p.radius = radius;
-    p.angle = angle;
-    int index = 0;
-    for (const Xyh& c : connectors) {
-        Connector k;
-        k.x = c.x;
-        k.y = c.y;
-        k.heading = normalizeHeading(c.heading);
-        k.open = true;
-        k.index = index++;
-        p.connectors.push_back(k);
-    }
-    return p;
+    return makeListed(system, article, description, kind, length, radius, angle, connectors);
 }
 
 CatalogPiece bridge(CatalogPiece p)
@@ -133,14 +109,8 @@ void addMarklinC(TrackCatalog& cat)
     CatalogPiece turntable =
         listed(s, "74861", "74861 Turntable (pit 278mm)", PieceKind::Turntable, 378, 139, 12, {});
     for (int i = 0; i < 30; ++i) {
-        Connector c;
         const double a = 12.0 * i;
-        c.x = 139.0 * std::cos(degToRad(a));
-        c.y = 139.0 * std::sin(degToRad(a));
-        c.heading = a;
-        c.open = true;
-        c.index = i;
-        turntable.connectors.push_back(c);
+        appendConnector(turntable, {139.0 * std::cos(degToRad(a)), 139.0 * std::sin(degToRad(a)), a});
     }
     cat.add(turntable);
 

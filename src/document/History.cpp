@@ -1,64 +1,45 @@
 #include "document/History.h"
 
+#include <utility>
+
 namespace layrail {
 
-HistorySnapshot takeSnapshot(const Layout& layout)
-{
-    HistorySnapshot s;
-    s.pieces = layout.pieces;
-    s.scenery = layout.scenery;
-    s.labels = layout.labels;
-    s.dimensionLines = layout.dimensionLines;
-    s.shapes = layout.shapes;
-    s.tunnels = layout.tunnels;
-    s.helices = layout.helices;
-    s.gradeRuns = layout.gradeRuns;
-    s.currentGradeRun = layout.currentGradeRun;
-    return s;
-}
-
-void restoreSnapshot(Layout& layout, const HistorySnapshot& s)
-{
-    layout.pieces = s.pieces;
-    layout.scenery = s.scenery;
-    layout.labels = s.labels;
-    layout.dimensionLines = s.dimensionLines;
-    layout.shapes = s.shapes;
-    layout.tunnels = s.tunnels;
-    layout.helices = s.helices;
-    layout.gradeRuns = s.gradeRuns;
-    layout.currentGradeRun = s.currentGradeRun;
-}
-
 namespace {
+
+// The layout and a snapshot hold the same content fields; From may be an rvalue to move them.
+template <typename From, typename To>
+void transferContent(From&& from, To& to)
+{
+    to.pieces = std::forward<From>(from).pieces;
+    to.scenery = std::forward<From>(from).scenery;
+    to.labels = std::forward<From>(from).labels;
+    to.dimensionLines = std::forward<From>(from).dimensionLines;
+    to.shapes = std::forward<From>(from).shapes;
+    to.tunnels = std::forward<From>(from).tunnels;
+    to.helices = std::forward<From>(from).helices;
+    to.gradeRuns = std::forward<From>(from).gradeRuns;
+    to.currentGradeRun = from.currentGradeRun;
+}
 
 // Moves the current content into a snapshot and the given one into the layout, without copying.
 HistorySnapshot swapContent(Layout& layout, HistorySnapshot&& incoming)
 {
     HistorySnapshot outgoing;
-    outgoing.pieces = std::move(layout.pieces);
-    outgoing.scenery = std::move(layout.scenery);
-    outgoing.labels = std::move(layout.labels);
-    outgoing.dimensionLines = std::move(layout.dimensionLines);
-    outgoing.shapes = std::move(layout.shapes);
-    outgoing.tunnels = std::move(layout.tunnels);
-    outgoing.helices = std::move(layout.helices);
-    outgoing.gradeRuns = std::move(layout.gradeRuns);
-    outgoing.currentGradeRun = layout.currentGradeRun;
-
-    layout.pieces = std::move(incoming.pieces);
-    layout.scenery = std::move(incoming.scenery);
-    layout.labels = std::move(incoming.labels);
-    layout.dimensionLines = std::move(incoming.dimensionLines);
-    layout.shapes = std::move(incoming.shapes);
-    layout.tunnels = std::move(incoming.tunnels);
-    layout.helices = std::move(incoming.helices);
-    layout.gradeRuns = std::move(incoming.gradeRuns);
-    layout.currentGradeRun = incoming.currentGradeRun;
+    transferContent(std::move(layout), outgoing);
+    transferContent(std::move(incoming), layout);
     return outgoing;
 }
 
 } // namespace
+
+HistorySnapshot takeSnapshot(const Layout& layout)
+{
+    HistorySnapshot s;
+    transferContent(layout, s);
+    return s;
+}
+
+void restoreSnapshot(Layout& layout, const HistorySnapshot& snapshot) { transferContent(snapshot, layout); }
 
 void pushHistory(Layout& layout)
 {
