@@ -198,17 +198,22 @@ bool headingsAgree(double a, double b)
     return !(d > 1.0 && d < 179.0);
 }
 
-// Two or more parallel catalog straights outside any helix.
-bool parallelStraights(const Selection& pieces)
+// Two or more parallel catalog straights outside any helix; their catalog lengths are summed.
+bool parallelStraights(const Selection& pieces, double& length)
 {
     if (pieces.size() < 2)
         return false;
     const TrackCatalog& catalog = TrackCatalog::instance();
+    const CatalogPiece* c = nullptr;
+    length = 0.0;
     for (const PlacedPiece* piece : pieces) {
-        const CatalogPiece* c = catalog.find(piece->article);
+        // Runs are mostly one article: the lookup is skipped while it repeats.
+        if (!c || c->article != piece->article)
+            c = catalog.find(piece->article);
         if (!c || c->kind != PieceKind::Straight || piece->helix != -1 ||
             !headingsAgree(piece->heading, pieces[0]->heading))
             return false;
+        length += c->length;
     }
     return true;
 }
@@ -276,17 +281,14 @@ bool allOnOneLevel(const Selection& pieces)
 }
 
 void showRun(PropertiesView& view, const Layout& layout, const Selection& pieces,
-             const std::unordered_map<int, size_t>& at)
+             const std::unordered_map<int, size_t>& at, double length)
 {
     view.kind = DetailsKind::Run;
-    const TrackCatalog& catalog = TrackCatalog::instance();
-    double length = 0.0;
     view.title.clear();
     for (const PlacedPiece* piece : chainOrder(pieces, at)) {
         if (!view.title.empty())
             view.title += " + ";
         view.title += piece->article;
-        length += catalog.find(piece->article)->length;
     }
     switch (layout.units) {
     case LengthUnit::Centimetres:
@@ -400,10 +402,11 @@ PropertiesView buildPropertiesView(const Layout& layout)
             showHelix(view, layout, *helix);
             return view;
         }
-    if (parallelStraights(pieces)) {
+    double runLength = 0.0;
+    if (parallelStraights(pieces, runLength)) {
         const std::unordered_map<int, size_t> at = positions(pieces);
         if (connected(pieces, at)) {
-            showRun(view, layout, pieces, at);
+            showRun(view, layout, pieces, at, runLength);
             return view;
         }
     }

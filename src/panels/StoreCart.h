@@ -39,6 +39,11 @@ struct Notice {
     NoticeIcon icon = NoticeIcon::Information;
     // Shown below the text in a read-only field the user can select and copy; empty for none.
     std::string copyable;
+
+    bool operator==(const Notice& other) const
+    {
+        return title == other.title && text == other.text && icon == other.icon && copyable == other.copyable;
+    }
 };
 
 // Shows a notice and returns when the user has closed it; replaced in tests.
