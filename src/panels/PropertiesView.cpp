@@ -121,7 +121,7 @@ void showHelix(PropertiesView& view, const Layout& layout, const Helix& helix)
     if (kit) {
         view.title = kit->name;
         view.detail = formatted("%.1f turns  |  rise %.1f %s  |  R1 %.1f / R2 %.1f mm", kit->turns,
-                             inUnit(kit->rise, layout.units), unit, kit->innerRadius, kit->outerRadius);
+                                inUnit(kit->rise, layout.units), unit, kit->innerRadius, kit->outerRadius);
     } else {
         view.title = "Helix";
     }
@@ -161,7 +161,7 @@ void showShape(PropertiesView& view, const Layout& layout, const LayoutShape& sh
             maxY = std::max(maxY, p.y);
         }
         view.detail = formatted("Polygon  |  %zu verts  |  %.0f x %.0f mm  |  height %.0f mm", shape.points.size(),
-                             maxX - minX, maxY - minY, shape.height);
+                                maxX - minX, maxY - minY, shape.height);
     }
     showNoHeight(view, "Height:");
     fillLevels(view, layout, shape.level, false);

@@ -59,8 +59,8 @@ struct PropertiesView {
     int levelSelection = -1;
     bool levelEnabled = false;
 
-    bool gradeUp = true;      // "UP" checked, else "DOWN"
-    double gradeAngle = 0.0;  // the spin control, within its range 0 to 6
+    bool gradeUp = true;            // "UP" checked, else "DOWN"
+    double gradeAngle = 0.0;        // the spin control, within its range 0 to 6
     bool startGradeEnabled = false; // 4102
     bool endGradeEnabled = false;   // 4104
     bool recalcEnabled = false;     // 4106

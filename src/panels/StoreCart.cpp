@@ -51,7 +51,10 @@ CartPlan planCart(const Layout& layout, const StoreTable& store)
     return plan;
 }
 
-std::string cartUrl(const StoreTable& store, const std::string& items) { return store.baseUrl + "/cart/" + items; }
+std::string cartUrl(const StoreTable& store, const std::string& items)
+{
+    return store.baseUrl + "/cart/" + items;
+}
 
 Notice storeUnavailableNotice(const std::string& loadError)
 {

@@ -46,7 +46,10 @@ std::string lineError(size_t lineNumber, const std::string& text)
     return "Line " + std::to_string(lineNumber) + ": " + text;
 }
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
 
 // Empty when the address is fit to be opened; the cart path is appended to the base, so it
 // carries no query or fragment.

@@ -57,20 +57,23 @@ public:
         const auto& defs = SceneryCatalog::instance().all();
 
         for (int n = pick(0, 40); n > 0; --n) {
-            const std::string article =
-                pick(0, 20) == 0 ? std::string("9999") : pieces[static_cast<size_t>(pick(0, int(pieces.size()) - 1))].article;
+            const std::string article = pick(0, 20) == 0
+                                            ? std::string("9999")
+                                            : pieces[static_cast<size_t>(pick(0, int(pieces.size()) - 1))].article;
             const int id = lay(layout, article, pick(0, 3000), pick(0, 2000), pick(0, 3) * 90.0, pick(1, 2));
             piece(layout, id).free = pick(0, 9) == 0;
         }
         for (int chains = pick(0, 3); chains > 0; --chains)
             layChain(layout);
         for (int n = pick(0, 6); n > 0; --n)
-            addScenery(layout, pick(0, 8) == 0 ? "unknown_item" : defs[static_cast<size_t>(pick(0, int(defs.size()) - 1))].id);
+            addScenery(layout,
+                       pick(0, 8) == 0 ? "unknown_item" : defs[static_cast<size_t>(pick(0, int(defs.size()) - 1))].id);
         for (int n = pick(0, 2); n > 0; --n) {
             addHelix(layout);
             const auto& kits = helixKits();
             const int kit = pick(0, int(kits.size()));
-            layout.helices.back().variant = kit == int(kits.size()) ? "no_such_kit" : kits[static_cast<size_t>(kit)].kitId;
+            layout.helices.back().variant =
+                kit == int(kits.size()) ? "no_such_kit" : kits[static_cast<size_t>(kit)].kitId;
         }
         for (int n = pick(0, 2); n > 0; --n) {
             LayoutShape shape;

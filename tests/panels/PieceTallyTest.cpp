@@ -38,9 +38,10 @@ TEST(PieceTally, RowsFollowTheDeckPackAndAccessoryRules)
         {"K-Track arch bridge carries two straights",
          {"7263", "2200"},
          {"2200 Straight Track Length 180 mm / 7-3/32\" = 3", "7263 Arch Bridge 360mm = 1"}},
-        {"Z and TRIX bridges", {"8977", "62636"},
-         {"62172 Straight 171.7mm / 6-3/4\" = 1", "62188 Straight 188.3mm / 7-3/8\" = 1",
-          "62636 Arch Bridge 360mm = 1", "8510 Curve R1=145mm 45deg = 1", "8977 Curved Ramp R1=145mm 45deg = 1"}},
+        {"Z and TRIX bridges",
+         {"8977", "62636"},
+         {"62172 Straight 171.7mm / 6-3/4\" = 1", "62188 Straight 188.3mm / 7-3/8\" = 1", "62636 Arch Bridge 360mm = 1",
+          "8510 Curve R1=145mm 45deg = 1", "8977 Curved Ramp R1=145mm 45deg = 1"}},
         {"spoke extensions in packs of three, one", {"74871"}, {"74871 Turntable Spoke Extension 57.5mm = 1"}},
         {"three", {"74871", "74871", "74871"}, {"74871 Turntable Spoke Extension 57.5mm = 1"}},
         {"four", {"74871", "74871", "74871", "74871"}, {"74871 Turntable Spoke Extension 57.5mm = 2"}},
@@ -84,23 +85,18 @@ TEST(PieceTally, FreePiecesScenerySoldByTheStoreAndHelixCurves)
     piece(layout, ids[1]).free = true;
     addScenery(layout, "72886");
     addScenery(layout, "platform"); // not sold: left out
-    addHelix(layout); // 2.5 turns of R1 and R2 curves, and four 24188 stubs
+    addHelix(layout);               // 2.5 turns of R1 and R2 curves, and four 24188 stubs
     addHelix(layout);
     layout.helices.back().variant = "proses_9_9_none"; // falls back to the default kit
     addHelix(layout);
     layout.helices.back().variant = "proses_4_5_r4r5";
 
     EXPECT_EQ(rowTexts(layout),
-              (std::vector<std::string>{"24130 (30°) R1 - 360mm (14-3/16) = 60",
-                                        "24188 - 188.3mm = 12",
-                                        "24230 (30°) R2 - 437.5mm (17-1/4) = 60",
-                                        "24430 (30°) R4 - 579.3mm (22-13/16) = 54",
-                                        "24530 (30°) R5 - 643.6mm (25-11/32) = 54",
-                                        "24612 Right Turnout R2=437.5mm 24.3° = 1",
-                                        "Roundhouse 72886 (3-stall) = 1",
-                                        "[We Recommend]",
-                                        "74491 Turnout Motor = 1",
-                                        "74462 Decoder = 1"}));
+              (std::vector<std::string>{
+                  "24130 (30°) R1 - 360mm (14-3/16) = 60", "24188 - 188.3mm = 12",
+                  "24230 (30°) R2 - 437.5mm (17-1/4) = 60", "24430 (30°) R4 - 579.3mm (22-13/16) = 54",
+                  "24530 (30°) R5 - 643.6mm (25-11/32) = 54", "24612 Right Turnout R2=437.5mm 24.3° = 1",
+                  "Roundhouse 72886 (3-stall) = 1", "[We Recommend]", "74491 Turnout Motor = 1", "74462 Decoder = 1"}));
 }
 
 TEST(PieceTally, TheHeadingRowIsMarked)

@@ -37,8 +37,8 @@ std::string describe(const PropertiesView& v)
 {
     std::ostringstream out;
     out << kindName(v.kind);
-    for (auto [name, id] : {std::pair{" piece ", v.pieceId}, {" scenery ", v.sceneryId}, {" helix ", v.helixId},
-                            {" shape ", v.shapeId}})
+    for (auto [name, id] :
+         {std::pair{" piece ", v.pieceId}, {" scenery ", v.sceneryId}, {" helix ", v.helixId}, {" shape ", v.shapeId}})
         if (id != -1)
             out << name << id;
     out << "\ntitle: " << v.title << "\ndetail: " << v.detail << "\nheight: " << v.heightLabel << " [" << v.heightText
@@ -95,7 +95,10 @@ TEST(PropertiesView, EveryKindOfSelection)
         {"nothing", [](Layout&) {},
          "Nothing\ntitle: No selection\ndetail: \nheight: Height (mm): [0] disabled\ngrade: -\n"
          "levels: (disabled)\nbuttons: UP 0 label"},
-        {"a label only", [](Layout& l) { l.labels.push_back({l.takeId(), "Yard", 0, 0, true}); },
+        {"a label only",
+         [](Layout& l) {
+             l.labels.push_back({l.takeId(), "Yard", 0, 0, true});
+         },
          "Nothing\ntitle: No selection\ndetail: \nheight: Height (mm): [0] disabled\ngrade: -\n"
          "levels: (disabled)\nbuttons: UP 0 label"},
         {"one piece on the upper deck",
@@ -134,7 +137,8 @@ TEST(PropertiesView, EveryKindOfSelection)
          "buttons: DOWN 3 start end recalc colour label"},
         {"exactly the steepest grade", [](Layout& l) { piece(l, laySelected(l, "24188")).grade = 6.0; },
          "Piece piece 1\ntitle: 24188 - 188.3mm\ndetail: Märklin C  |  188.3 mm\nheight: Height (mm): [0.0] enabled\n"
-         "grade: +6.00 deg (10.5%)\nlevels: >Level 1=1 | Upper deck=2 (enabled)\nbuttons: UP 6 start recalc colour label"},
+         "grade: +6.00 deg (10.5%)\nlevels: >Level 1=1 | Upper deck=2 (enabled)\nbuttons: UP 6 start recalc colour "
+         "label"},
         {"just steeper", [](Layout& l) { piece(l, laySelected(l, "24188")).grade = 6.01; },
          "Piece piece 1\ntitle: 24188 - 188.3mm\ndetail: Märklin C  |  188.3 mm\nheight: Height (mm): [0.0] enabled\n"
          "grade: +6.01 deg (10.5%) (red) WARNING: Grade 6.0 deg exceeds 6 deg max!\n"
@@ -155,15 +159,22 @@ TEST(PropertiesView, EveryKindOfSelection)
          "Piece piece 1\ntitle: 9999\ndetail: Not in the catalog\nheight: Height (mm): [0.0] enabled\ngrade: -\n"
          "levels: >Level 1=1 (enabled)\nbuttons: UP 0 start recalc colour label"},
         {"straight and curve joined: the newer piece",
-         [](Layout& l) { selectedRun(l, {"24188", "24130"}, {0, 0}, {1, 1}); },
+         [](Layout& l) {
+             selectedRun(l, {"24188", "24130"}, {0, 0}, {1, 1});
+         },
          "Piece piece 2\ntitle: 24130 (30°) R1 - 360mm (14-3/16)\ndetail: Märklin C  |  188.5 mm\n"
          "height: Height (mm): [0.0] enabled\ngrade: -\nlevels: >Level 1=1 | Upper deck=2 (enabled)\n"
          "buttons: UP 0 start recalc colour label"},
-        {"pieces on two levels", [](Layout& l) { selectedRun(l, {"24130", "24188"}, {0, 0}, {2, 1}); },
+        {"pieces on two levels",
+         [](Layout& l) {
+             selectedRun(l, {"24130", "24188"}, {0, 0}, {2, 1});
+         },
          "Piece piece 2\ntitle: 24188 - 188.3mm\ndetail: Märklin C  |  188.3 mm\nheight: Height (mm): [0.0] enabled\n"
          "grade: -\nlevels: >(mixed)=-1 | Level 1=1 | Upper deck=2 (enabled)\nbuttons: UP 0 start recalc colour label"},
         {"three joined straights",
-         [](Layout& l) { selectedRun(l, {"24188", "24188", "24188"}, {0, 0, 0}, {2, 2, 2}); },
+         [](Layout& l) {
+             selectedRun(l, {"24188", "24188", "24188"}, {0, 0, 0}, {2, 2, 2});
+         },
          "Run\ntitle: 24188 + 24188 + 24188\ndetail: 3 pieces  |  564.9 mm\nheight:  [-] disabled\ngrade: -\n"
          "levels: Level 1=1 | >Upper deck=2 (enabled)\nbuttons: UP 0 colour label"},
         {"run in centimetres on two levels",
@@ -186,7 +197,9 @@ TEST(PropertiesView, EveryKindOfSelection)
          "Run\ntitle: 24172 + 24188 + 24360\ndetail: 3 pieces  |  28.35 in\nheight:  [-] disabled\ngrade: -\n"
          "levels: >Level 1=1 | Upper deck=2 (enabled)\nbuttons: UP 0 colour label"},
         {"straights a degree and a half apart are not a run",
-         [](Layout& l) { selectedRun(l, {"24188", "24188"}, {0, 1.5}, {1, 1}); },
+         [](Layout& l) {
+             selectedRun(l, {"24188", "24188"}, {0, 1.5}, {1, 1});
+         },
          "Piece piece 2\ntitle: 24188 - 188.3mm\ndetail: Märklin C  |  188.3 mm\nheight: Height (mm): [0.0] enabled\n"
          "grade: -\nlevels: >Level 1=1 | Upper deck=2 (enabled)\nbuttons: UP 0 start recalc colour label"},
         {"unjoined straights are not a run",
@@ -233,14 +246,16 @@ TEST(PropertiesView, EveryKindOfSelection)
          },
          "Piece piece 5\ntitle: 24188 - 188.3mm\ndetail: Märklin C  |  188.3 mm\nheight: Height (mm): [0.0] enabled\n"
          "grade: -\nlevels: >Level 1=1 | Upper deck=2 (enabled)\nbuttons: UP 0 start recalc colour label"},
-        {"a platform, stretched", [](Layout& l) {
+        {"a platform, stretched",
+         [](Layout& l) {
              addScenery(l, "platform", 0, 0, true);
              l.scenery.back().scaleX = 2.0;
              l.scenery.back().level = 2;
          },
          "Scenery scenery 1\ntitle: Platform\ndetail: Scenery  |  460 x 60 mm\nheight: Height: [-] disabled\n"
          "grade: -\nlevels: Level 1=1 | >Upper deck=2 (enabled)\nbuttons: UP 0 label"},
-        {"scenery unknown to the catalog, with a shape", [](Layout& l) {
+        {"scenery unknown to the catalog, with a shape",
+         [](Layout& l) {
              addScenery(l, "mystery", 0, 0, true);
              LayoutShape s;
              s.id = l.takeId();
@@ -249,13 +264,15 @@ TEST(PropertiesView, EveryKindOfSelection)
          },
          "Scenery scenery 1\ntitle: mystery\ndetail: Scenery\nheight: Height: [-] disabled\n"
          "grade: -\nlevels: >Level 1=1 | Upper deck=2 (enabled)\nbuttons: UP 0 label"},
-        {"two scenery items", [](Layout& l) {
+        {"two scenery items",
+         [](Layout& l) {
              addScenery(l, "platform", 0, 0, true);
              addScenery(l, "bush", 0, 0, true);
          },
          "Nothing\ntitle: No selection\ndetail: \nheight: Height (mm): [0] disabled\ngrade: -\n"
          "levels: (disabled)\nbuttons: UP 0 label"},
-        {"a named shape", [](Layout& l) {
+        {"a named shape",
+         [](Layout& l) {
              LayoutShape s;
              s.id = l.takeId();
              s.label = "Lake";
@@ -267,7 +284,8 @@ TEST(PropertiesView, EveryKindOfSelection)
          },
          "Shape shape 1\ntitle: Lake\ndetail: Polygon  |  3 verts  |  200 x 100 mm  |  height 30 mm\n"
          "height: Height: [-] disabled\ngrade: -\nlevels: Level 1=1 | >Upper deck=2 (enabled)\nbuttons: UP 0 label"},
-        {"an unnamed shape without vertices", [](Layout& l) {
+        {"an unnamed shape without vertices",
+         [](Layout& l) {
              LayoutShape s;
              s.id = l.takeId();
              s.selected = true;

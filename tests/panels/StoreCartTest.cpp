@@ -62,7 +62,10 @@ TEST(BuyTrack, CartHoldsWhatIsLaidAndTheAccessories)
         {"unknown articles are neither bought nor listed", {"9999", "24188"}, {}, "S24188:1", {}},
         {"scenery the store sells", {}, {"72886", "platform", "72886"}, "S72886:2", {}},
         {"mixed systems in article order",
-         {"8500", "62188", "24188", "24188", "2200"}, {}, "S2200:1,S24188:2,S8500:1", {"62188"}},
+         {"8500", "62188", "24188", "24188", "2200"},
+         {},
+         "S2200:1,S24188:2,S8500:1",
+         {"62188"}},
     };
     for (const CartCase& c : cases) {
         Layout layout = withLevel();

@@ -29,12 +29,14 @@ TEST(StoreTable, MalformedFilesNameTheLineAtFault)
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"", "The store file names no store address (a line \"base https://...\")"},
         {"# only a comment\nitem 24188 A1\n", "The store file names no store address (a line \"base https://...\")"},
-        {"base http://shop.example\n", "Line 1: the address \"http://shop.example\" must begin with https:// and name a host"},
+        {"base http://shop.example\n",
+         "Line 1: the address \"http://shop.example\" must begin with https:// and name a host"},
         {"base https://\n", "Line 1: the address \"https://\" must begin with https:// and name a host"},
         {"base\n", "Line 1: \"base\" needs one address"},
         {"base https://a.example https://b.example\n", "Line 1: \"base\" needs one address"},
         {base + base, "Line 2: \"base\" is given twice"},
-        {"base https://shop.example/?q=1\n", "Line 1: the store address \"https://shop.example/?q=1\" cannot hold '?' or '#'"},
+        {"base https://shop.example/?q=1\n",
+         "Line 1: the store address \"https://shop.example/?q=1\" cannot hold '?' or '#'"},
         {"base https://shop.example/\"x\n",
          "Line 1: the address \"https://shop.example/\"x\" holds characters a web address cannot carry"},
         {base + "home https://shop.example/<script>\n",
@@ -46,9 +48,13 @@ TEST(StoreTable, MalformedFilesNameTheLineAtFault)
         {base + "item 24188 a,b\n",
          "Line 2: the store identifier \"a,b\" may hold only letters, digits, '-', '.', '_' and '~'"},
         {base + "item 24188 A1\nitem 24188 A2\n", "Line 3: article \"24188\" is listed twice"},
-        {base + "item 24\x01" "188 A1\n", "Line 2: the article holds control characters"},
+        {base + "item 24\x01"
+                "188 A1\n",
+         "Line 2: the article holds control characters"},
         {base + "24188 A1\n", "Line 2: unknown entry \"24188\" (expected base, home or item)"},
-        {"\xEF\xBB\xBF" "bass https://shop.example\n", "Line 1: unknown entry \"bass\" (expected base, home or item)"},
+        {"\xEF\xBB\xBF"
+         "bass https://shop.example\n",
+         "Line 1: unknown entry \"bass\" (expected base, home or item)"},
     };
     TempFolder folder;
     for (const auto& [text, error] : cases) {
