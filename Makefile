@@ -1,10 +1,15 @@
 # Two commands for a fresh Debian machine: `make run` and `make test`.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake make g++ libwxgtk3.2-dev libgl-dev libglu1-mesa-dev libgtest-dev libbenchmark-dev xvfb xauth
+# Where `make install` puts the program; DESTDIR stages the whole tree elsewhere.
+PREFIX ?= /usr/local
+DESTDIR ?=
+# The install and package tests need the desktop's checking tools and the Debian packaging tools.
+PACKAGES := cmake make g++ libwxgtk3.2-dev libgl-dev libglu1-mesa-dev libgtest-dev libbenchmark-dev xvfb xauth \
+            desktop-file-utils shared-mime-info dpkg-dev groff-base
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench install package screenshots clean
 
 all: build
 
@@ -19,7 +24,7 @@ deps:
 	fi
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -34,6 +39,21 @@ test: build
 # Benchmarks that draw through wx need a display too.
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && xvfb-run -a -s "-screen 0 1600x1000x24" "$$b"; done
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR)
+
+# A .deb for /usr, with the dependencies dpkg-shlibdeps derives from the binaries.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+# The README's pictures, taken from the real window under a virtual display by the GUI tests
+# that save what they show when LAYRAIL_SCREENSHOT_DIR is set.
+SCREENSHOT_TESTS := ExampleLayout.OpensWholeAndFitsTheCanvas
+screenshots: build
+	mkdir -p docs/screenshots
+	LAYRAIL_SCREENSHOT_DIR="$(CURDIR)/docs/screenshots" xvfb-run -a -s "-screen 0 1600x1000x24" \
+	  ./$(BUILD_DIR)/tests/gui/test_gui --gtest_filter='$(SCREENSHOT_TESTS)'
 
 clean:
 	rm -rf $(BUILD_DIR)

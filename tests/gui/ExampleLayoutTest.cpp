@@ -1,0 +1,115 @@
+// The example layout that ships with the program, opened in the real window. With
+// LAYRAIL_SCREENSHOT_DIR set (make screenshots), the window is saved there for the README.
+
+#include <cstdlib>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/image.h>
+#include <wx/imagpng.h>
+
+#include "CanvasInput.h"
+#include "DialogScript.h"
+#include "GuiTestSupport.h"
+#include "TempFolder.h"
+#include "app/CommandIds.h"
+#include "app/CommandLineFile.h"
+#include "app/ui/MainFrame.h"
+#include "canvas/ui/CanvasPanel.h"
+#include "document/LayoutFile.h"
+
+namespace layrail {
+namespace {
+
+// What the screen shows of a window, menus and toolbar included.
+wxImage captureWindow(wxWindow& window)
+{
+    window.Update();
+    const wxRect area = window.GetScreenRect();
+    wxBitmap bitmap(area.width, area.height, 24);
+    {
+        wxMemoryDC memory(bitmap);
+        wxScreenDC screen;
+        memory.Blit(0, 0, area.width, area.height, &screen, area.x, area.y);
+    }
+    return bitmap.ConvertToImage();
+}
+
+void saveScreenshot(wxWindow& window, const std::string& name)
+{
+    const char* folder = std::getenv("LAYRAIL_SCREENSHOT_DIR");
+    if (folder == nullptr)
+        return;
+    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr)
+        wxImage::AddHandler(new wxPNGHandler);
+    const wxString path = wxString::FromUTF8(folder) + "/" + name;
+    EXPECT_TRUE(captureWindow(window).SaveFile(path, wxBITMAP_TYPE_PNG)) << path.utf8_string();
+}
+
+TEST(ExampleLayout, OpensWholeAndFitsTheCanvas)
+{
+    MainFrame* frame = gui::createMainFrame();
+    frame->SetSize(0, 0, 1280, 800);
+    gui::pumpEvents();
+
+    const std::string path = std::string(LAYRAIL_SOURCE_DATA_FOLDER) + "/examples/Oval with a siding.lyr";
+    ASSERT_TRUE(frame->loadLayoutFile(path));
+    gui::pumpEvents();
+    const Layout& layout = frame->layout();
+    EXPECT_EQ(frame->layoutName(), "Oval with a siding");
+    EXPECT_EQ(layout.pieces.size(), 19u);
+    EXPECT_LAYOUT_CONSISTENT(layout);
+    // The oval is closed and the siding ends in a buffer stop: no end is left open.
+    EXPECT_TRUE(gui::openConnectors(layout).empty());
+
+    // Opening zooms to fit: every piece end is on the canvas, and its join is drawn there.
+    const wxImage canvas = gui::captureCanvas(*frame->canvas());
+    for (const PlacedPiece& piece : layout.pieces) {
+        const wxPoint end = gui::connectorPixel(*frame->canvas(), layout, piece.id, 0);
+        EXPECT_TRUE(wxRect(canvas.GetSize()).Contains(end)) << piece.id;
+        EXPECT_TRUE(gui::colourNear(canvas, end.x, end.y, 60, 180, 60, 2, 30))
+            << piece.id << " " << gui::pixelText(canvas, end.x, end.y);
+    }
+
+    saveScreenshot(*frame, "main-window.png");
+    gui::destroyMainFrame(frame);
+}
+
+// A layout opened from anywhere (the command line, a file manager) belongs to its own file:
+// Save writes it back there, not into the layouts folder.
+TEST(ExampleLayout, FileOutsideTheLayoutsFolderIsSavedWhereItIs)
+{
+    gui::TempFolder layouts("layouts");
+    gui::TempFolder elsewhere("elsewhere");
+    const std::string copy = elsewhere.file("Oval.lyr");
+    std::filesystem::copy_file(std::string(LAYRAIL_SOURCE_DATA_FOLDER) + "/examples/Oval with a siding.lyr", copy);
+    const CommandLineFile named = commandLineFile({"Oval.lyr"}, elsewhere.path());
+    ASSERT_TRUE(named.openable()) << named.problem;
+
+    MainFrame* frame = gui::createMainFrame();
+    frame->setLayoutsFolder(layouts.path());
+    ASSERT_TRUE(frame->loadLayoutFile(named.path));
+    EXPECT_EQ(frame->currentFile(), copy);
+
+    gui::placePiece(frame->layout(), "24188", 0, 360, 0);
+    frame->markModified();
+    {
+        gui::DialogScript script;
+        gui::sendCommand(*frame, kCmdSave);
+        EXPECT_TRUE(script.shown().empty());
+    }
+    EXPECT_FALSE(frame->isModified());
+    EXPECT_EQ(frame->currentFile(), copy);
+    Layout reread;
+    std::string name;
+    ASSERT_EQ(readLayout(copy, reread, name), "");
+    EXPECT_EQ(name, "Oval with a siding");
+    EXPECT_EQ(reread.pieces.size(), 20u);
+    EXPECT_TRUE(std::filesystem::is_empty(layouts.path()));
+    gui::destroyMainFrame(frame);
+}
+
+} // namespace
+} // namespace layrail
