@@ -10,6 +10,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "dialogs/ui/SpinWidth.h"
 #include "document/LengthUnits.h"
 
 namespace layrail {
@@ -111,9 +112,10 @@ void LayoutShapeDialog::buildRows()
         auto* label = new wxStaticText(rowsPanel_, wxID_ANY, info.rows[i].label);
         label->SetMinSize(wxSize(kLabelWidth, -1));
         row->Add(label, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
-        auto* field = new wxSpinCtrl(rowsPanel_, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(kFieldWidth, -1),
+        auto* field = new wxSpinCtrl(rowsPanel_, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                      wxSP_ARROW_KEYS, kSmallestDimension, kLargestDimension, values[i],
                                      "dimension" + std::to_string(i));
+        widenSpin(field, kFieldWidth);
         row->Add(field, 0, wxALIGN_CENTER_VERTICAL);
         row->Add(new wxStaticText(rowsPanel_, wxID_ANY, unitShortName(unit_)), 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 6);
         rows->Add(row, 0, wxBOTTOM, 6);

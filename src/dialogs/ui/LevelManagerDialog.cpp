@@ -13,6 +13,7 @@
 #include <wx/textctrl.h>
 #include <wx/textdlg.h>
 
+#include "dialogs/ui/SpinWidth.h"
 #include "document/LengthUnits.h"
 
 namespace layrail {
@@ -199,8 +200,9 @@ LevelPropertiesDialog::LevelPropertiesDialog(wxWindow* parent, const Level& leve
     heightRow->Add(new wxStaticText(this, wxID_ANY,
                                     wxString::Format("Height off the ground (%s):", unitShortName(unit))),
                    0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
-    height_ = new wxSpinCtrlDouble(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(110, -1),
+    height_ = new wxSpinCtrlDouble(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                    wxSP_ARROW_KEYS, 0.0, field.max, shown.height, field.step, "height");
+    widenSpin(height_, 110);
     height_->SetDigits(static_cast<unsigned>(field.digits));
     height_->SetValue(shown.height);
     heightRow->Add(height_, 0);

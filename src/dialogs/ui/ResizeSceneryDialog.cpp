@@ -5,6 +5,7 @@
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
+#include "dialogs/ui/SpinWidth.h"
 
 namespace layrail {
 
@@ -24,8 +25,9 @@ ResizeSceneryDialog::ResizeSceneryDialog(wxWindow* parent, const SceneryItem& it
     auto addRow = [&](const char* label, double value, const char* name, wxSpinCtrlDouble*& field,
                       wxStaticText*& size) {
         grid->Add(new wxStaticText(this, wxID_ANY, label), 0, wxALIGN_CENTER_VERTICAL);
-        field = new wxSpinCtrlDouble(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(90, -1),
+        field = new wxSpinCtrlDouble(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                      wxSP_ARROW_KEYS, kMinSceneryScale, kMaxSceneryScale, value, 0.1, name);
+        widenSpin(field, 90);
         field->SetDigits(2);
         field->SetValue(value);
         grid->Add(field, 0);

@@ -7,6 +7,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "dialogs/ui/SpinWidth.h"
 #include "document/LengthUnits.h"
 
 namespace layrail {
@@ -35,15 +36,17 @@ ShapePropertiesDialog::ShapePropertiesDialog(wxWindow* parent, const ShapeProper
     grid->Add(colour_, 0);
 
     grid->Add(new wxStaticText(this, wxID_ANY, "Opacity %:"), 0, wxALIGN_CENTER_VERTICAL);
-    opacity_ = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(90, -1), wxSP_ARROW_KEYS, 0,
+    opacity_ = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, 0,
                               100, shown.opacityPercent, "opacity");
+    widenSpin(opacity_, 90);
     grid->Add(opacity_, 0);
 
     grid->Add(new wxStaticText(this, wxID_ANY,
                                wxString::Format("Height (above level deck, %s):", unitShortName(unit))),
               0, wxALIGN_CENTER_VERTICAL);
-    height_ = new wxSpinCtrlDouble(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(90, -1), wxSP_ARROW_KEYS,
+    height_ = new wxSpinCtrlDouble(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,
                                    0.0, kMaxHeightInUnit, shown.height, inches ? 0.1 : 1.0, "height");
+    widenSpin(height_, 90);
     height_->SetDigits(inches ? 2 : 1);
     height_->SetValue(shown.height);
     grid->Add(height_, 0);

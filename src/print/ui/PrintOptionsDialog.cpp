@@ -15,6 +15,13 @@ namespace {
 
 int clampedNumber(int value) { return std::clamp(value, kMinPrintNumber, kMaxPrintNumber); }
 
+// GTK draws a spin control's buttons inside it: a width below its natural one would squeeze them,
+// so the wanted width is only a minimum.
+void widenSpin(wxWindow* spin, int width)
+{
+    spin->SetInitialSize(wxSize(std::max(width, spin->GetBestSize().GetWidth()), -1));
+}
+
 } // namespace
 
 PrintOptionsDialog::PrintOptionsDialog(wxWindow* parent, const PrintOptions& options)
@@ -31,8 +38,9 @@ PrintOptionsDialog::PrintOptionsDialog(wxWindow* parent, const PrintOptions& opt
     auto* scaleRow = new wxBoxSizer(wxHORIZONTAL);
     scaleLabel_ = new wxStaticText(this, wxID_ANY, "    1 :");
     scaleRow->Add(scaleLabel_, 0, wxALIGN_CENTER_VERTICAL);
-    scale_ = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(80, -1), wxSP_ARROW_KEYS,
+    scale_ = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,
                             kMinPrintNumber, kMaxPrintNumber, clampedNumber(options.scaleDenominator), "denominator");
+    widenSpin(scale_, 80);
     scaleRow->Add(scale_, 0, wxALIGN_CENTER_VERTICAL);
     scaleRow->Add(new wxStaticText(this, wxID_ANY, "  (e.g. 1:10 -- 10 mm on layout = 1 mm on paper)"), 0,
                   wxALIGN_CENTER_VERTICAL);
@@ -41,9 +49,10 @@ PrintOptionsDialog::PrintOptionsDialog(wxWindow* parent, const PrintOptions& opt
     auto* percentageRow = new wxBoxSizer(wxHORIZONTAL);
     percentageLabel_ = new wxStaticText(this, wxID_ANY, "    Scale:");
     percentageRow->Add(percentageLabel_, 0, wxALIGN_CENTER_VERTICAL);
-    percentage_ = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(80, -1), wxSP_ARROW_KEYS,
+    percentage_ = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,
                                  kMinPrintNumber, kMaxPrintNumber, clampedNumber(options.customPercentage),
                                  "percentage");
+    widenSpin(percentage_, 80);
     percentageRow->Add(percentage_, 0, wxALIGN_CENTER_VERTICAL);
     percentageRow->Add(new wxStaticText(this, wxID_ANY, "  %"), 0, wxALIGN_CENTER_VERTICAL);
     sizer->Add(percentageRow, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
