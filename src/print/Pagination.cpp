@@ -55,10 +55,16 @@ PrintExtent printExtent(const Layout& layout, const PrintOptions& options)
 {
     const TrackCatalog& catalog = TrackCatalog::instance();
     Bounds bounds;
+    // Neighbouring pieces often share their article: one lookup serves a run of them.
+    const std::string* lastArticle = nullptr;
+    const CatalogPiece* cat = nullptr;
     for (const PlacedPiece& piece : layout.pieces) {
         if (!levelPrinted(layout, options, piece.level))
             continue;
-        const CatalogPiece* cat = catalog.find(piece.article);
+        if (lastArticle == nullptr || piece.article != *lastArticle) {
+            cat = catalog.find(piece.article);
+            lastArticle = &piece.article;
+        }
         if (cat == nullptr)
             continue;
         const double h = degToRad(piece.heading);
