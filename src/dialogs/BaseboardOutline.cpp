@@ -26,11 +26,15 @@ const std::array<BaseboardShapeInfo, kBaseboardShapeCount>& shapeTable()
          {{"Width (left to right):", 2400}, {"Depth (top to bottom):", 1200}}},
         {"L-Shape",
          "L-Shape: full rectangle minus bottom-right corner.\nW1/H1 = full size,  W2/H2 = cutout (bottom-right).",
-         {{"Full width  W1:", 2400}, {"Full depth  H1:", 2400}, {"Cutout width  W2:", 1200},
+         {{"Full width  W1:", 2400},
+          {"Full depth  H1:", 2400},
+          {"Cutout width  W2:", 1200},
           {"Cutout depth  H2:", 1200}}},
         {"U-Shape",
          "U-Shape: rectangle with notch cut from bottom centre.\nW/H = outer size,  W2/H2 = notch (centred on bottom).",
-         {{"Outer width  W:", 3600}, {"Outer depth  H:", 2400}, {"Notch width  W2:", 1200},
+         {{"Outer width  W:", 3600},
+          {"Outer depth  H:", 2400},
+          {"Notch width  W2:", 1200},
           {"Notch depth  H2:", 1200}}},
         {"T-Shape",
          "T-Shape: wide top bar plus narrower stem below.\nW/H1 = top bar,  W2/H2 = stem (centred).",
@@ -84,10 +88,7 @@ std::string lineError(int lineNumber, const std::string& line, const char* what)
 
 } // namespace
 
-const BaseboardShapeInfo& baseboardShapeInfo(BaseboardShape shape)
-{
-    return shapeTable()[static_cast<size_t>(shape)];
-}
+const BaseboardShapeInfo& baseboardShapeInfo(BaseboardShape shape) { return shapeTable()[static_cast<size_t>(shape)]; }
 
 BaseboardShape lastBaseboardShape(const Layout& layout)
 {

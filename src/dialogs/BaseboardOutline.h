@@ -55,7 +55,8 @@ std::vector<Point> tShapeOutline(double w, double h1, double w2, double h2);
 // The custom polygon text: one "x,y" pair per line in the display unit.
 struct VertexText {
     std::vector<Point> vertices; // mm
-    std::vector<std::string> errors; // one per unreadable line: "Line 3: ..." (empty, blank and comma-free lines are skipped silently)
+    // One per unreadable line, "Line 3: ..."; empty lines and lines without a comma are skipped silently.
+    std::vector<std::string> errors;
 };
 VertexText parseVertexText(const std::string& text, LengthUnit unit);
 

@@ -32,7 +32,7 @@ struct Pagination {
     double scale = 1.0;
     int pagesAcross = 1;
     int pagesDown = 1;
-    int pageWidth = 0;  // the page size in pixels this was computed for
+    int pageWidth = 0; // the page size in pixels this was computed for
     int pageHeight = 0;
 
     int pageCount() const { return pagesAcross * pagesDown; }

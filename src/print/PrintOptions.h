@@ -9,7 +9,7 @@ enum class PrintColour : int { Colour = 0, Greyscale = 1 };
 // How the layout is printed; kept by the main window for the run, never saved.
 struct PrintOptions {
     PrintScaling scaling = PrintScaling::FitToPage;
-    int scaleDenominator = 10; // 1 : N, 1 to 1000
+    int scaleDenominator = 10;  // 1 : N, 1 to 1000
     int customPercentage = 100; // 1 to 1000
     PrintLevels levels = PrintLevels::ActiveOnly;
     PrintColour colour = PrintColour::Colour;

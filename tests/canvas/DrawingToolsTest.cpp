@@ -154,8 +154,8 @@ TEST(MeasureTool, FeedbackShowsTheTapeTheEndsAndTheLengthInTheUnit)
     auto boxes = target.ofKind(RecordingTarget::Kind::RoundedRectangle);
     ASSERT_EQ(boxes.size(), 1u);
     const RecordingTarget::Call& box = *boxes[0];
-    EXPECT_DOUBLE_EQ(box.points[0].x, 40 + 127 + 8);                 // 8 px right of the end
-    EXPECT_DOUBLE_EQ(box.points[0].y + box.height / 2.0, 30);        // centred on it
+    EXPECT_DOUBLE_EQ(box.points[0].x, 40 + 127 + 8);          // 8 px right of the end
+    EXPECT_DOUBLE_EQ(box.points[0].y + box.height / 2.0, 30); // centred on it
     EXPECT_EQ(box.brush.colour, rgb(255, 248, 220, 235));
     EXPECT_EQ(box.pen.colour, blue);
     EXPECT_EQ(text->colour, rgb(20, 20, 20));
@@ -329,8 +329,8 @@ TEST(OutlineDrawing, FeedbackFollowsTheCursorAndShowsTheCloseRing)
     EXPECT_NE(open.firstText("150 mm"), nullptr);
     auto box = open.ofKind(RecordingTarget::Kind::RoundedRectangle);
     ASSERT_EQ(box.size(), 1u);
-    EXPECT_DOUBLE_EQ(box[0]->points[0].x, 310);                       // 10 px right of the cursor
-    EXPECT_DOUBLE_EQ(box[0]->points[0].y + box[0]->height, 246);      // its bottom 4 px above it
+    EXPECT_DOUBLE_EQ(box[0]->points[0].x, 310);                  // 10 px right of the cursor
+    EXPECT_DOUBLE_EQ(box[0]->points[0].y + box[0]->height, 246); // its bottom 4 px above it
     EXPECT_EQ(open.where([](const RecordingTarget::Call& c) { return isEllipseOfRadius(c, 6.0); }).size(), 1u);
     EXPECT_EQ(open.where([](const RecordingTarget::Call& c) { return isEllipseOfRadius(c, 4.0); }).size(), 1u);
     EXPECT_EQ(open.firstText("Close"), nullptr);

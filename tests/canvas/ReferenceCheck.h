@@ -55,8 +55,8 @@ inline std::vector<std::string> referenceProblems(const Layout& layout)
             problems.push_back(text("grade run", run.anchor, "anchored on missing piece", run.anchor));
     const CurrentGradeRun& current = layout.currentGradeRun;
     if (current.active != !layout.gradeRuns.empty() ||
-        (current.active && (current.anchor != layout.gradeRuns.back().anchor ||
-                            current.connector != layout.gradeRuns.back().connector)))
+        (current.active &&
+         (current.anchor != layout.gradeRuns.back().anchor || current.connector != layout.gradeRuns.back().connector)))
         problems.push_back("current grade run does not mirror the last run");
     if (levelsKnown && layout.findLevel(layout.activeLevel) == nullptr)
         problems.push_back("active level " + std::to_string(layout.activeLevel) + " does not exist");

@@ -24,7 +24,10 @@ Layout platformLayout(double heading = 0.0)
 
 const SceneryDef& platformDef() { return *SceneryCatalog::instance().find("platform"); }
 
-PixelPoint pixelOf(const CanvasView& view, Point p) { return {view.zoom * p.x + view.panX, view.zoom * p.y + view.panY}; }
+PixelPoint pixelOf(const CanvasView& view, Point p)
+{
+    return {view.zoom * p.x + view.panX, view.zoom * p.y + view.panY};
+}
 
 } // namespace
 
@@ -201,8 +204,7 @@ TEST(ResizeScenery, DialogRulesResetApplyAndLockTheRatio)
     Layout layout = platformLayout();
     const int id = layout.scenery[0].id;
     layout.scenery[0].scaleX = 1.5;
-    EXPECT_EQ(scenerySizeText(layout.scenery[0], platformDef()),
-              "Catalog size: 230 x 60 mm    Current: 345 x 60 mm");
+    EXPECT_EQ(scenerySizeText(layout.scenery[0], platformDef()), "Catalog size: 230 x 60 mm    Current: 345 x 60 mm");
     EXPECT_DOUBLE_EQ(lockedDepthScale(3.0, 1.5, 1.0), 2.0);
     EXPECT_DOUBLE_EQ(lockedDepthScale(0.1, 2.0, 1.0), 0.1); // kept within the field's range
 

@@ -25,29 +25,19 @@ TEST(BaseboardOutline, ShapesFromTheirDimensions)
     EXPECT_TRUE(sameOutline(rectangleOutline(2400, 1200), {{0, 0}, {2400, 0}, {2400, 1200}, {0, 1200}}));
     EXPECT_TRUE(sameOutline(lShapeOutline(2400, 2400, 1200, 1000),
                             {{0, 0}, {2400, 0}, {2400, 1400}, {1200, 1400}, {1200, 2400}, {0, 2400}}));
-    EXPECT_TRUE(sameOutline(uShapeOutline(3600, 2400, 1200, 1000), {{0, 0},
-                                                                    {3600, 0},
-                                                                    {3600, 2400},
-                                                                    {2400, 2400},
-                                                                    {2400, 1400},
-                                                                    {1200, 1400},
-                                                                    {1200, 2400},
-                                                                    {0, 2400}}));
-    EXPECT_TRUE(sameOutline(tShapeOutline(3600, 1200, 1200, 800), {{0, 0},
-                                                                   {3600, 0},
-                                                                   {3600, 1200},
-                                                                   {2400, 1200},
-                                                                   {2400, 2000},
-                                                                   {1200, 2000},
-                                                                   {1200, 1200},
-                                                                   {0, 1200}}));
+    EXPECT_TRUE(sameOutline(
+        uShapeOutline(3600, 2400, 1200, 1000),
+        {{0, 0}, {3600, 0}, {3600, 2400}, {2400, 2400}, {2400, 1400}, {1200, 1400}, {1200, 2400}, {0, 2400}}));
+    EXPECT_TRUE(sameOutline(
+        tShapeOutline(3600, 1200, 1200, 800),
+        {{0, 0}, {3600, 0}, {3600, 1200}, {2400, 1200}, {2400, 2000}, {1200, 2000}, {1200, 1200}, {0, 1200}}));
 }
 
 TEST(BaseboardOutline, OversizedCutoutsAndNotchesLeaveBoardStanding)
 {
     // An L cutout as large as the board shrinks to leave 1 mm.
-    EXPECT_TRUE(sameOutline(lShapeOutline(1000, 800, 5000, 5000),
-                            {{0, 0}, {1000, 0}, {1000, 1}, {1, 1}, {1, 800}, {0, 800}}));
+    EXPECT_TRUE(
+        sameOutline(lShapeOutline(1000, 800, 5000, 5000), {{0, 0}, {1000, 0}, {1000, 1}, {1, 1}, {1, 800}, {0, 800}}));
     const std::vector<Point> u = uShapeOutline(1000, 800, 5000, 5000);
     EXPECT_DOUBLE_EQ(u[3].x, 999);
     EXPECT_DOUBLE_EQ(u[5].x, 1);
@@ -76,8 +66,7 @@ TEST(BaseboardOutline, InitialDimensionsUseTheStoredShapeOnlyForItsOwnChoice)
     EXPECT_TRUE(initialDimensions(last, BaseboardShape::CustomPolygon, LengthUnit::Millimetres).empty());
 
     LastShape rectangle; // 2400 by 1200, shape 0
-    EXPECT_EQ(initialDimensions(rectangle, BaseboardShape::Rectangle, LengthUnit::Inches),
-              (std::vector<int>{94, 47}));
+    EXPECT_EQ(initialDimensions(rectangle, BaseboardShape::Rectangle, LengthUnit::Inches), (std::vector<int>{94, 47}));
 
     Layout layout;
     layout.baseboard.lastShape.id = 9;
@@ -100,8 +89,8 @@ TEST(BaseboardOutline, ApplyConvertsRowsBackAndStoresTheLastShape)
     EXPECT_DOUBLE_EQ(rect.lastShape.width2, 111); // rows the rectangle lacks keep their values
     EXPECT_DOUBLE_EQ(rect.lastShape.height2, 222);
 
-    const BaseboardResult l = applyBaseboardShape(last, BaseboardShape::LShape, {240, 240, 120, 100},
-                                                  LengthUnit::Centimetres);
+    const BaseboardResult l =
+        applyBaseboardShape(last, BaseboardShape::LShape, {240, 240, 120, 100}, LengthUnit::Centimetres);
     EXPECT_TRUE(sameOutline(l.vertices, lShapeOutline(2400, 2400, 1200, 1000)));
     EXPECT_EQ(l.lastShape.id, 1);
     EXPECT_DOUBLE_EQ(l.lastShape.height2, 1000);
@@ -119,7 +108,8 @@ TEST(BaseboardOutline, ApplyConvertsRowsBackAndStoresTheLastShape)
 
 TEST(BaseboardOutline, VertexTextSkipsWhatItCannotReadAndSaysWhy)
 {
-    const VertexText parsed = parseVertexText("a,b\n100, 200\n\nno comma here\n1,2,3\n 7 , -8.5 \r\n", LengthUnit::Millimetres);
+    const VertexText parsed =
+        parseVertexText("a,b\n100, 200\n\nno comma here\n1,2,3\n 7 , -8.5 \r\n", LengthUnit::Millimetres);
     ASSERT_EQ(parsed.vertices.size(), 2u);
     EXPECT_DOUBLE_EQ(parsed.vertices[0].x, 100);
     EXPECT_DOUBLE_EQ(parsed.vertices[0].y, 200);
@@ -148,7 +138,8 @@ TEST(BaseboardOutline, VertexTextStartsWithTheOutlineOrARectangle)
     EXPECT_EQ(initialVertexText({{0, 0}, {254, 12.7}}, LengthUnit::Inches), "0.00,0.00\n10.00,0.50\n");
     // What the text shows reads back to the same outline.
     const std::vector<Point> outline = lShapeOutline(2400, 1800, 700, 500);
-    const VertexText back = parseVertexText(initialVertexText(outline, LengthUnit::Centimetres), LengthUnit::Centimetres);
+    const VertexText back =
+        parseVertexText(initialVertexText(outline, LengthUnit::Centimetres), LengthUnit::Centimetres);
     EXPECT_TRUE(back.errors.empty());
     EXPECT_TRUE(sameOutline(back.vertices, outline));
 }
@@ -170,8 +161,8 @@ TEST(BaseboardOutline, ApplyingReplacesTheOutlineUndoably)
     EXPECT_EQ(layout.baseboard.vertices.size(), 6u);
 
     // Clear empties it; the free-form request only stores the choice.
-    EXPECT_TRUE(applyBaseboard(layout, applyBaseboardShape(layout.baseboard.lastShape, BaseboardShape::Clear, {},
-                                                           LengthUnit::Millimetres)));
+    EXPECT_TRUE(applyBaseboard(
+        layout, applyBaseboardShape(layout.baseboard.lastShape, BaseboardShape::Clear, {}, LengthUnit::Millimetres)));
     EXPECT_TRUE(layout.baseboard.vertices.empty());
     const size_t snapshots = layout.undoStack.size();
     EXPECT_FALSE(applyBaseboard(layout, applyBaseboardShape(layout.baseboard.lastShape, BaseboardShape::FreeForm, {},

@@ -200,10 +200,11 @@ TEST(LevelManager, ConfirmationCountsAndUsesRealDashAndBullets)
     EXPECT_EQ(c.scenery, 1); // the portals lie on level 1
     EXPECT_EQ(c.helices, 1);
     EXPECT_EQ(removeLevelTitle(), "Remove Level \xe2\x80\x94 Confirm Deletion");
-    EXPECT_EQ(removeLevelQuestion("Upper", c),
-              "Remove level \"Upper\"?\n\nThis will PERMANENTLY DELETE everything on this level:\n"
-              "    \xe2\x80\xa2 2 track piece(s)\n    \xe2\x80\xa2 1 scenery item(s)\n    \xe2\x80\xa2 1 helix/helices\n"
-              "\nThis cannot be undone from this dialog. Are you sure?");
+    EXPECT_EQ(
+        removeLevelQuestion("Upper", c),
+        "Remove level \"Upper\"?\n\nThis will PERMANENTLY DELETE everything on this level:\n"
+        "    \xe2\x80\xa2 2 track piece(s)\n    \xe2\x80\xa2 1 scenery item(s)\n    \xe2\x80\xa2 1 helix/helices\n"
+        "\nThis cannot be undone from this dialog. Are you sure?");
 }
 
 TEST(LevelManager, RemovingALevelLeavesNothingDanglingAndUndoBringsItBack)

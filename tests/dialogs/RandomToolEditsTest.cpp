@@ -52,8 +52,8 @@ TEST(RandomToolEdits, EveryStepKeepsTheLayoutSoundAndUndoable)
             const std::string before = layoutFingerprint(layout);
             const size_t snapshots = layout.undoStack.size();
             const bool edited = op.run(layout, rng);
-            const std::string where = std::string("seed ") + std::to_string(seed) + " step " + std::to_string(step) +
-                                      " " + op.name;
+            const std::string where =
+                std::string("seed ") + std::to_string(seed) + " step " + std::to_string(step) + " " + op.name;
             ASSERT_TRUE(sound(layout)) << where;
             if (!edited) {
                 ASSERT_EQ(layout.undoStack.size(), snapshots) << where << " recorded a snapshot without an edit";

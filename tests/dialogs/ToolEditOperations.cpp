@@ -1,7 +1,9 @@
 #include "ToolEditOperations.h"
 
 #include <algorithm>
+#include <cmath>
 #include <sstream>
+#include <tuple>
 
 #include "canvas/Joints.h"
 #include "canvas/tools/DimensionTool.h"
@@ -20,7 +22,10 @@ namespace layrail::randomedit {
 
 namespace {
 
-double uniform(std::mt19937& rng, double from, double to) { return std::uniform_real_distribution<double>(from, to)(rng); }
+double uniform(std::mt19937& rng, double from, double to)
+{
+    return std::uniform_real_distribution<double>(from, to)(rng);
+}
 int pick(std::mt19937& rng, int from, int to) { return std::uniform_int_distribution<int>(from, to)(rng); }
 bool chance(std::mt19937& rng, double p) { return uniform(rng, 0.0, 1.0) < p; }
 
@@ -118,7 +123,10 @@ bool randomMeasure(Layout& layout, std::mt19937& rng)
     return tool.press(layout, view, pointer(view, end)).changed;
 }
 
-bool randomPolygon(Layout& layout, std::mt19937& rng) { return drawOutline(layout, rng, OutlineDrawingTool::Target::Shape); }
+bool randomPolygon(Layout& layout, std::mt19937& rng)
+{
+    return drawOutline(layout, rng, OutlineDrawingTool::Target::Shape);
+}
 
 bool randomBaseboardDrawing(Layout& layout, std::mt19937& rng)
 {
@@ -129,7 +137,8 @@ bool randomShapeDrag(Layout& layout, std::mt19937& rng)
 {
     if (layout.shapes.empty())
         return false;
-    const LayoutShape& shape = layout.shapes[static_cast<size_t>(pick(rng, 0, static_cast<int>(layout.shapes.size()) - 1))];
+    const LayoutShape& shape =
+        layout.shapes[static_cast<size_t>(pick(rng, 0, static_cast<int>(layout.shapes.size()) - 1))];
     if (shape.points.size() < 3)
         return false;
     // The middle of the first three vertices lies inside the shapes drawn here.
@@ -269,7 +278,8 @@ bool randomPieceLaying(Layout& layout, std::mt19937& rng)
     int target = -1;
     int targetConnector = -1;
     if (!openEnds.empty() && chance(rng, 0.8)) {
-        std::tie(target, targetConnector) = openEnds[static_cast<size_t>(pick(rng, 0, static_cast<int>(openEnds.size()) - 1))];
+        std::tie(target, targetConnector) =
+            openEnds[static_cast<size_t>(pick(rng, 0, static_cast<int>(openEnds.size()) - 1))];
         const PlacedPiece& t = *layout.findPiece(target);
         const Connector exit = worldConnectors(t, *catalog.find(t.article))[static_cast<size_t>(targetConnector)];
         const Pose pose = poseOnConnector(straight, 0, exit);

@@ -112,10 +112,7 @@ void activateRow(wxListCtrl& list, long row)
     send(list, event);
 }
 
-void checkRow(wxListCtrl& list, long row, bool checked)
-{
-    list.CheckItem(row, checked);
-}
+void checkRow(wxListCtrl& list, long row, bool checked) { list.CheckItem(row, checked); }
 
 int runModal(wxDialog& dialog, const std::function<void()>& play)
 {

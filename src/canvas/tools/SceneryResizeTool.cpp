@@ -18,8 +18,8 @@ constexpr double kEdgeRadius = 3.0;
 constexpr Colour kHandlePen = rgb(40, 90, 200);
 constexpr Colour kHandleFill = rgb(255, 255, 255);
 
-constexpr std::array<Point, kHandleCount> kOffsets{{{-1, -1}, {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1},
-                                                     {-1, 0}}};
+constexpr std::array<Point, kHandleCount> kOffsets{
+    {{-1, -1}, {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}}};
 
 const SceneryDef* definitionOf(const SceneryItem& item) { return SceneryCatalog::instance().find(item.item); }
 

@@ -34,8 +34,8 @@ LayoutShapeDialog::LayoutShapeDialog(wxWindow* parent, const std::vector<Point>&
 
     auto* shapeRow = new wxBoxSizer(wxHORIZONTAL);
     shapeRow->Add(new wxStaticText(this, wxID_ANY, "Shape:"), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 8);
-    choice_ = new wxChoice(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, 0,
-                           wxDefaultValidator, "shape");
+    choice_ =
+        new wxChoice(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, 0, wxDefaultValidator, "shape");
     for (int i = 0; i < kBaseboardShapeCount; ++i)
         choice_->Append(baseboardShapeInfo(static_cast<BaseboardShape>(i)).label);
     const int last = lastShape.id >= 0 && lastShape.id < kBaseboardShapeCount ? lastShape.id : 0;
@@ -112,9 +112,9 @@ void LayoutShapeDialog::buildRows()
         auto* label = new wxStaticText(rowsPanel_, wxID_ANY, info.rows[i].label);
         label->SetMinSize(wxSize(kLabelWidth, -1));
         row->Add(label, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
-        auto* field = new wxSpinCtrl(rowsPanel_, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                     wxSP_ARROW_KEYS, kSmallestDimension, kLargestDimension, values[i],
-                                     "dimension" + std::to_string(i));
+        auto* field =
+            new wxSpinCtrl(rowsPanel_, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,
+                           kSmallestDimension, kLargestDimension, values[i], "dimension" + std::to_string(i));
         widenSpin(field, kFieldWidth);
         row->Add(field, 0, wxALIGN_CENTER_VERTICAL);
         row->Add(new wxStaticText(rowsPanel_, wxID_ANY, unitShortName(unit_)), 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 6);

@@ -139,8 +139,8 @@ void LevelManagerDialog::onActivated(wxListEvent&) { editProperties(); }
 
 void LevelManagerDialog::onAdd(wxCommandEvent&)
 {
-    const wxString name = wxGetTextFromUser("Name for new level:", "Add Level",
-                                            wxString::FromUTF8(proposedLevelName(layout_)), this);
+    const wxString name =
+        wxGetTextFromUser("Name for new level:", "Add Level", wxString::FromUTF8(proposedLevelName(layout_)), this);
     if (addLevel(layout_, name.utf8_string()) == -1)
         return;
     changed_ = true;
@@ -197,11 +197,11 @@ LevelPropertiesDialog::LevelPropertiesDialog(wxWindow* parent, const Level& leve
     sizer->Add(nameRow, 0, wxEXPAND | wxALL, 10);
 
     auto* heightRow = new wxBoxSizer(wxHORIZONTAL);
-    heightRow->Add(new wxStaticText(this, wxID_ANY,
-                                    wxString::Format("Height off the ground (%s):", unitShortName(unit))),
-                   0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
-    height_ = new wxSpinCtrlDouble(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                   wxSP_ARROW_KEYS, 0.0, field.max, shown.height, field.step, "height");
+    heightRow->Add(
+        new wxStaticText(this, wxID_ANY, wxString::Format("Height off the ground (%s):", unitShortName(unit))), 0,
+        wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
+    height_ = new wxSpinCtrlDouble(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,
+                                   0.0, field.max, shown.height, field.step, "height");
     widenSpin(height_, 110);
     height_->SetDigits(static_cast<unsigned>(field.digits));
     height_->SetValue(shown.height);
@@ -213,9 +213,9 @@ LevelPropertiesDialog::LevelPropertiesDialog(wxWindow* parent, const Level& leve
                                   wxDefaultValidator, "trackColour");
     trackColour_->SetValue(shown.trackColour);
     colourRow->Add(trackColour_, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
-    colour_ = new wxColourPickerCtrl(this, wxID_ANY, wxColour(shown.colour.red, shown.colour.green, shown.colour.blue),
-                                     wxDefaultPosition, wxDefaultSize, wxCLRP_DEFAULT_STYLE, wxDefaultValidator,
-                                     "colour");
+    colour_ =
+        new wxColourPickerCtrl(this, wxID_ANY, wxColour(shown.colour.red, shown.colour.green, shown.colour.blue),
+                               wxDefaultPosition, wxDefaultSize, wxCLRP_DEFAULT_STYLE, wxDefaultValidator, "colour");
     colourRow->Add(colour_, 0);
     sizer->Add(colourRow, 0, wxLEFT | wxRIGHT | wxBOTTOM, 8);
 

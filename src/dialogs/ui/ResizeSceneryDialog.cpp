@@ -1,11 +1,11 @@
 #include "dialogs/ui/ResizeSceneryDialog.h"
 
+#include "dialogs/ui/SpinWidth.h"
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
-#include "dialogs/ui/SpinWidth.h"
 
 namespace layrail {
 
@@ -25,8 +25,8 @@ ResizeSceneryDialog::ResizeSceneryDialog(wxWindow* parent, const SceneryItem& it
     auto addRow = [&](const char* label, double value, const char* name, wxSpinCtrlDouble*& field,
                       wxStaticText*& size) {
         grid->Add(new wxStaticText(this, wxID_ANY, label), 0, wxALIGN_CENTER_VERTICAL);
-        field = new wxSpinCtrlDouble(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                     wxSP_ARROW_KEYS, kMinSceneryScale, kMaxSceneryScale, value, 0.1, name);
+        field = new wxSpinCtrlDouble(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,
+                                     kMinSceneryScale, kMaxSceneryScale, value, 0.1, name);
         widenSpin(field, 90);
         field->SetDigits(2);
         field->SetValue(value);
@@ -38,8 +38,8 @@ ResizeSceneryDialog::ResizeSceneryDialog(wxWindow* parent, const SceneryItem& it
     addRow("Depth scale:", item.scaleY, "depthScale", depth_, depthSize_);
     sizer->Add(grid, 0, wxLEFT | wxRIGHT, 10);
 
-    lock_ = new wxCheckBox(this, wxID_ANY, "Lock aspect ratio", wxDefaultPosition, wxDefaultSize, 0,
-                           wxDefaultValidator, "lock");
+    lock_ = new wxCheckBox(this, wxID_ANY, "Lock aspect ratio", wxDefaultPosition, wxDefaultSize, 0, wxDefaultValidator,
+                           "lock");
     lock_->SetValue(true);
     sizer->Add(lock_, 0, wxALL, 10);
 

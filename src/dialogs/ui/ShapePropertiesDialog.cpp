@@ -36,13 +36,12 @@ ShapePropertiesDialog::ShapePropertiesDialog(wxWindow* parent, const ShapeProper
     grid->Add(colour_, 0);
 
     grid->Add(new wxStaticText(this, wxID_ANY, "Opacity %:"), 0, wxALIGN_CENTER_VERTICAL);
-    opacity_ = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, 0,
-                              100, shown.opacityPercent, "opacity");
+    opacity_ = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS, 0, 100,
+                              shown.opacityPercent, "opacity");
     widenSpin(opacity_, 90);
     grid->Add(opacity_, 0);
 
-    grid->Add(new wxStaticText(this, wxID_ANY,
-                               wxString::Format("Height (above level deck, %s):", unitShortName(unit))),
+    grid->Add(new wxStaticText(this, wxID_ANY, wxString::Format("Height (above level deck, %s):", unitShortName(unit))),
               0, wxALIGN_CENTER_VERTICAL);
     height_ = new wxSpinCtrlDouble(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,
                                    0.0, kMaxHeightInUnit, shown.height, inches ? 0.1 : 1.0, "height");
@@ -53,8 +52,8 @@ ShapePropertiesDialog::ShapePropertiesDialog(wxWindow* parent, const ShapeProper
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(grid, 0, wxEXPAND | wxALL, 10);
-    outline_ = new wxCheckBox(this, wxID_ANY, "Show outline", wxDefaultPosition, wxDefaultSize, 0,
-                              wxDefaultValidator, "outline");
+    outline_ = new wxCheckBox(this, wxID_ANY, "Show outline", wxDefaultPosition, wxDefaultSize, 0, wxDefaultValidator,
+                              "outline");
     outline_->SetValue(shown.outline);
     sizer->Add(outline_, 0, wxLEFT | wxRIGHT | wxBOTTOM, 10);
     sizer->Add(CreateButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 8);

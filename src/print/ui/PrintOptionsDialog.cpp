@@ -49,9 +49,9 @@ PrintOptionsDialog::PrintOptionsDialog(wxWindow* parent, const PrintOptions& opt
     auto* percentageRow = new wxBoxSizer(wxHORIZONTAL);
     percentageLabel_ = new wxStaticText(this, wxID_ANY, "    Scale:");
     percentageRow->Add(percentageLabel_, 0, wxALIGN_CENTER_VERTICAL);
-    percentage_ = new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,
-                                 kMinPrintNumber, kMaxPrintNumber, clampedNumber(options.customPercentage),
-                                 "percentage");
+    percentage_ =
+        new wxSpinCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,
+                       kMinPrintNumber, kMaxPrintNumber, clampedNumber(options.customPercentage), "percentage");
     widenSpin(percentage_, 80);
     percentageRow->Add(percentage_, 0, wxALIGN_CENTER_VERTICAL);
     percentageRow->Add(new wxStaticText(this, wxID_ANY, "  %"), 0, wxALIGN_CENTER_VERTICAL);
