@@ -31,14 +31,15 @@ struct EditResult {
 // One edit, one undo snapshot: the first change records it, later ones find it taken.
 class EditSnapshot {
 public:
-    explicit EditSnapshot(Layout& layout) : layout_(layout) {}
+    // The extras name what the edit changes besides the content (levels, the baseboard).
+    explicit EditSnapshot(Layout& layout, SnapshotExtras extras = {}) : layout_(layout), extras_(extras) {}
     EditSnapshot(const EditSnapshot&) = delete;
     EditSnapshot& operator=(const EditSnapshot&) = delete;
 
     void record()
     {
         if (!recorded_) {
-            pushHistory(layout_);
+            pushHistory(layout_, extras_);
             recorded_ = true;
         }
     }
@@ -46,6 +47,7 @@ public:
 
 private:
     Layout& layout_;
+    SnapshotExtras extras_;
     bool recorded_ = false;
 };
 

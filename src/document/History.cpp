@@ -21,29 +21,56 @@ void transferContent(From&& from, To& to)
     to.currentGradeRun = from.currentGradeRun;
 }
 
+void captureExtras(const Layout& layout, SnapshotExtras extras, HistorySnapshot& snapshot)
+{
+    if (extras.levels)
+        snapshot.levels = LevelsRecord{layout.levels, layout.activeLevel};
+    if (extras.baseboard)
+        snapshot.baseboard = layout.baseboard;
+}
+
+// Levels and outlines are short lists: copied, not moved.
+void restoreExtras(const HistorySnapshot& from, Layout& layout)
+{
+    if (from.levels) {
+        layout.levels = from.levels->levels;
+        layout.activeLevel = from.levels->activeLevel;
+    }
+    if (from.baseboard)
+        layout.baseboard = *from.baseboard;
+}
+
 // Moves the current content into a snapshot and the given one into the layout, without copying.
+// The outgoing snapshot keeps the same extras as the incoming one, so redo puts them back too.
 HistorySnapshot swapContent(Layout& layout, HistorySnapshot&& incoming)
 {
     HistorySnapshot outgoing;
+    captureExtras(layout, SnapshotExtras{incoming.levels.has_value(), incoming.baseboard.has_value()}, outgoing);
     transferContent(std::move(layout), outgoing);
+    restoreExtras(incoming, layout);
     transferContent(std::move(incoming), layout);
     return outgoing;
 }
 
 } // namespace
 
-HistorySnapshot takeSnapshot(const Layout& layout)
+HistorySnapshot takeSnapshot(const Layout& layout, SnapshotExtras extras)
 {
     HistorySnapshot s;
     transferContent(layout, s);
+    captureExtras(layout, extras, s);
     return s;
 }
 
-void restoreSnapshot(Layout& layout, const HistorySnapshot& snapshot) { transferContent(snapshot, layout); }
-
-void pushHistory(Layout& layout)
+void restoreSnapshot(Layout& layout, const HistorySnapshot& snapshot)
 {
-    layout.undoStack.push_back(takeSnapshot(layout));
+    transferContent(snapshot, layout);
+    restoreExtras(snapshot, layout);
+}
+
+void pushHistory(Layout& layout, SnapshotExtras extras)
+{
+    layout.undoStack.push_back(takeSnapshot(layout, extras));
     while (layout.undoStack.size() > kUndoLimit)
         layout.undoStack.pop_front();
     layout.redoStack.clear();

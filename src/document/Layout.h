@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -149,7 +150,14 @@ struct Baseboard {
 
 enum class LengthUnit : int { Millimetres = 0, Centimetres = 1, Inches = 2 };
 
-// The content that undo and redo copy whole.
+// The level list as a level removal changes it.
+struct LevelsRecord {
+    std::vector<Level> levels;
+    int activeLevel = 1;
+};
+
+// The content that undo and redo copy whole. Levels and the baseboard stay outside it, except in
+// the snapshots of the edits that change them (removing a level, applying a baseboard outline).
 struct HistorySnapshot {
     std::vector<PlacedPiece> pieces;
     std::vector<SceneryItem> scenery;
@@ -160,6 +168,8 @@ struct HistorySnapshot {
     std::vector<Helix> helices;
     std::vector<GradeRun> gradeRuns;
     CurrentGradeRun currentGradeRun;
+    std::optional<LevelsRecord> levels;
+    std::optional<Baseboard> baseboard;
 };
 
 struct Layout {

@@ -90,3 +90,46 @@ TEST(History, UndoRedoRestoresEveryContentList)
     EXPECT_EQ(layout.currentGradeRun.angle, 2.5);
     EXPECT_EQ(before.pieces.size(), 1u);
 }
+
+TEST(History, SnapshotsHoldLevelsAndTheBaseboardOnlyWhenAsked)
+{
+    Layout layout;
+    layout.ensureDefaultLevel();
+    layout.baseboard.vertices = {{0, 0}, {1, 0}, {1, 1}};
+
+    // A plain snapshot leaves levels and baseboard alone, as after adding a level.
+    pushHistory(layout);
+    addPiece(layout);
+    layout.levels.push_back(Level{});
+    layout.levels.back().id = 2;
+    layout.baseboard.vertices.clear();
+    ASSERT_TRUE(undo(layout));
+    EXPECT_EQ(layout.levels.size(), 2u);
+    EXPECT_TRUE(layout.baseboard.vertices.empty());
+    ASSERT_TRUE(redo(layout));
+
+    // With the extras, undo puts them back and redo takes them away again.
+    pushHistory(layout, SnapshotExtras{true, true});
+    layout.levels.pop_back();
+    layout.activeLevel = 2;
+    layout.baseboard.vertices = {{5, 5}, {6, 5}, {6, 6}, {5, 6}};
+    layout.baseboard.lastShape.id = 5;
+    ASSERT_TRUE(undo(layout));
+    EXPECT_EQ(layout.levels.size(), 2u);
+    EXPECT_TRUE(layout.baseboard.vertices.empty());
+    EXPECT_EQ(layout.baseboard.lastShape.id, 0);
+    EXPECT_EQ(layout.activeLevel, 1);
+    ASSERT_TRUE(redo(layout));
+    EXPECT_EQ(layout.levels.size(), 1u);
+    EXPECT_EQ(layout.baseboard.vertices.size(), 4u);
+    EXPECT_EQ(layout.baseboard.lastShape.id, 5);
+    EXPECT_EQ(layout.activeLevel, 2);
+
+    const HistorySnapshot plain = takeSnapshot(layout);
+    EXPECT_FALSE(plain.levels.has_value());
+    EXPECT_FALSE(plain.baseboard.has_value());
+    Layout other;
+    restoreSnapshot(other, takeSnapshot(layout, SnapshotExtras{true, false}));
+    EXPECT_EQ(other.levels.size(), 1u);
+    EXPECT_TRUE(other.baseboard.vertices.empty());
+}
