@@ -31,14 +31,6 @@ std::vector<int> layChain(Layout& layout, int count)
     return ids;
 }
 
-const GradeRun* runAnchoredOn(const Layout& layout, int pieceId)
-{
-    for (const GradeRun& run : layout.gradeRuns)
-        if (run.anchor == pieceId)
-            return &run;
-    return nullptr;
-}
-
 // The ways a piece comes to be joined at the open far end of the first piece; each returns the new
 // (or moved) piece's id.
 struct JoinPath {
