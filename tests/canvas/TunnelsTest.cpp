@@ -82,7 +82,6 @@ TEST(Tunnel, UnsuitableSelectionsLeaveTheToolDisabled)
 
     // A turnout with track on all three connectors has three ends.
     Layout y = withLevel();
-    y.pieces.clear();
     const int turnout = lay(y, "24611", 0, 0, 0);
     const int in = lay(y, "24188", -188.3, 0, 0);
     joinBoth(y, in, 1, turnout, 0);
