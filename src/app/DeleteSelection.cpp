@@ -4,6 +4,7 @@
 #include <cmath>
 #include <set>
 
+#include "canvas/Tunnels.h"
 #include "document/History.h"
 
 namespace layrail {
@@ -90,6 +91,18 @@ bool helixLosesStub(const Helix& helix, const Layout& layout, const std::set<int
     return false;
 }
 
+// Tunnel track is locked, but a whole helix goes despite the lock: a tunnel over one of its stubs
+// goes with it, portals and all.
+void removeTunnelsOver(Layout& layout, const std::set<int>& deleted)
+{
+    std::vector<int> tunnels;
+    for (const Tunnel& t : layout.tunnels)
+        if (std::any_of(t.coveredPieces.begin(), t.coveredPieces.end(), [&](int id) { return deleted.count(id) != 0; }))
+            tunnels.push_back(t.id);
+    for (int id : tunnels)
+        removeTunnel(layout, id);
+}
+
 template <typename Records>
 void eraseSelected(Records& records)
 {
@@ -118,6 +131,7 @@ void deleteSelection(Layout& layout)
 
     reanchorGradeRuns(layout, deleted);
     openJointsInto(layout, deleted);
+    removeTunnelsOver(layout, deleted);
 
     layout.helices.erase(std::remove_if(layout.helices.begin(), layout.helices.end(),
                                         [&](const Helix& h) { return helixLosesStub(h, layout, deleted); }),

@@ -24,6 +24,7 @@ struct EditResult {
     bool selectionChanged = false; // update the properties panel
     EditMessage message;           // shown when not empty
     std::string status;            // status field 1, when not empty
+    std::string mainStatus;        // status field 0 (the main status text), when not empty
     bool zoomActual = false;       // set the view to zoom 1, pan (60, 60)
     bool swallowNextPress = false; // the second press of a double-click must do nothing
 };

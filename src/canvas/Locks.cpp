@@ -75,7 +75,9 @@ bool selectionIsOneHelix(const Layout& layout)
             return false;
         helix = p.helix;
     }
-    return helix != -1;
+    // A stub selected without the rest of its helix is not the helix.
+    return helix != -1 && std::all_of(layout.pieces.begin(), layout.pieces.end(),
+                                      [helix](const PlacedPiece& p) { return p.helix != helix || p.selected; });
 }
 
 LockRefusal checkMoveLocks(const Layout& layout)

@@ -19,8 +19,8 @@ struct LockRefusal {
 // Helix stubs and tunnel track are never deleted or rotated one by one. verb: "delete" or "rotate".
 LockRefusal checkLocks(const Layout& layout, const std::string& verb);
 
-// The selection is pieces of exactly one helix and no scenery item; delete and rotate then skip
-// the lock check, since the helix goes or turns as a whole.
+// The selection is exactly the pieces of one whole helix and no scenery item; delete and rotate
+// then skip the lock check, since the helix goes or turns as a whole.
 bool selectionIsOneHelix(const Layout& layout);
 
 // The helix and tunnel locks of a move: every helix with a selected stub must be wholly selected,

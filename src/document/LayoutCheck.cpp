@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "catalog/TrackCatalog.h"
+#include "document/StructureCheck.h"
 
 namespace layrail {
 
@@ -108,6 +109,7 @@ std::vector<std::string> findLayoutProblems(const Layout& layout)
         if (count > 1)
             problems.push_back("duplicate level id " + std::to_string(id) + ": " + std::to_string(count) + " levels");
     }
+    appendStructureProblems(layout, problems);
     return problems;
 }
 
