@@ -8,7 +8,7 @@ namespace layrail {
 TrackDetail detailFor(double pixelsPerMm)
 {
     if (pixelsPerMm * kSleeperHalfWidth * 2.0 < 1.0)
-        return TrackDetail::NoSleepers;
+        return TrackDetail::Distant;
     if (pixelsPerMm * (kRailTop - kSleeperTop) < 1.0)
         return TrackDetail::NoSides;
     return TrackDetail::Full;
@@ -43,7 +43,9 @@ std::vector<TrackDraw> planTrackDraws(const Scene& scene, const Camera& camera, 
         const double nearest = std::max(depth - r, Camera::kNear);
         draws.push_back({static_cast<int>(i), instance.mesh, detailFor(pixelsAtUnitDepth / nearest), modelView});
     }
-    std::stable_sort(draws.begin(), draws.end(), [](const TrackDraw& a, const TrackDraw& b) { return a.mesh < b.mesh; });
+    // Grouped by the mesh they draw, so each is bound once.
+    auto key = [](const TrackDraw& d) { return 2 * d.mesh + (d.detail == TrackDetail::Distant ? 1 : 0); };
+    std::stable_sort(draws.begin(), draws.end(), [&](const TrackDraw& a, const TrackDraw& b) { return key(a) < key(b); });
     return draws;
 }
 

@@ -18,10 +18,12 @@ struct TrackDraw {
 };
 
 // The detail a piece needs when one millimetre of it covers `pixelsPerMm` pixels: rail and sleeper sides
-// go when they would be thinner than a pixel, the sleepers when they would be narrower than one.
+// go when they would be thinner than a pixel; when the sleepers would be narrower than one, the rails are
+// thinner still and the distant mesh stands in.
 TrackDetail detailFor(double pixelsPerMm);
 
-// The track instances inside the view of a width x height window, each with its detail, grouped by mesh.
+// The track instances inside the view of a width x height window, each with its detail, grouped by the
+// mesh they draw.
 std::vector<TrackDraw> planTrackDraws(const Scene& scene, const Camera& camera, int width, int height);
 
 } // namespace layrail

@@ -88,8 +88,6 @@ struct Scene {
     Mesh tunnels;
     Mesh baseboard;
     SceneBounds bounds;
-
-    int meshForArticle(const std::string& article) const;
 };
 
 // Builds the whole scene from the layout: pieces and helices on visible levels, bridge piers, polygon

@@ -19,12 +19,6 @@ void SceneBounds::add(double x, double y)
     any = true;
 }
 
-int Scene::meshForArticle(const std::string& article) const
-{
-    auto it = trackMeshByArticle.find(article);
-    return it == trackMeshByArticle.end() ? -1 : it->second;
-}
-
 Scene buildScene(const Layout& layout)
 {
     using namespace sceneparts;

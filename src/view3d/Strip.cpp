@@ -28,10 +28,10 @@ int curveSegments(double angle)
     return n < 9 ? 8 : n;
 }
 
-Strip straightStrip(Point from, Point to)
+Strip straightStrip(Point from, Point to, Sampling sampling)
 {
     const Vec3 a{from.x, from.y, 0.0}, b{to.x, to.y, 0.0};
-    const int n = straightSegments(length(b - a));
+    const int n = sampling == Sampling::Coarse ? 1 : straightSegments(length(b - a));
     Strip strip;
     strip.reserve(static_cast<std::size_t>(n) + 1);
     for (int i = 0; i <= n; ++i)
@@ -39,9 +39,10 @@ Strip straightStrip(Point from, Point to)
     return strip;
 }
 
-Strip curveStrip(Point start, double heading, double radius, double angle, int bend)
+Strip curveStrip(Point start, double heading, double radius, double angle, int bend, Sampling sampling)
 {
-    const int n = curveSegments(angle);
+    const int n = sampling == Sampling::Coarse ? std::max(1, static_cast<int>(std::ceil(std::fabs(angle) / 10.0)))
+                                               : curveSegments(angle);
     const double side = bend < 0 ? -1.0 : 1.0;
     const double h = degToRad(heading), ch = std::cos(h), sh = std::sin(h);
     const double sweep = degToRad(std::fabs(angle));
@@ -56,33 +57,6 @@ Strip curveStrip(Point start, double heading, double radius, double angle, int b
                               {tx * ch - ty * sh, tx * sh + ty * ch, 0.0}));
     }
     return strip;
-}
-
-double stripLength(const Strip& strip)
-{
-    double total = 0.0;
-    for (std::size_t i = 1; i < strip.size(); ++i)
-        total += length(strip[i].position - strip[i - 1].position);
-    return total;
-}
-
-StripFrame frameAt(const Strip& strip, double s)
-{
-    if (strip.empty())
-        return {};
-    double start = 0.0;
-    for (std::size_t i = 1; i < strip.size(); ++i) {
-        const double segment = length(strip[i].position - strip[i - 1].position);
-        if (s <= start + segment || i + 1 == strip.size()) {
-            const double f = segment > 0.0 ? std::clamp((s - start) / segment, 0.0, 1.0) : 0.0;
-            const StripFrame& a = strip[i - 1];
-            const StripFrame& b = strip[i];
-            const Vec3 tangent = normalized(a.tangent * (1.0 - f) + b.tangent * f);
-            return {a.position * (1.0 - f) + b.position * f, tangent, sideOf(tangent)};
-        }
-        start += segment;
-    }
-    return strip.front();
 }
 
 } // namespace layrail

@@ -23,14 +23,14 @@ int straightSegments(double length);
 // Segments of a curve of `angle` degrees: one per 2.5 degrees, taken as 8 below 9.
 int curveSegments(double angle);
 
-Strip straightStrip(Point from, Point to);
+// How finely a strip is sampled: as the track's cross-section needs, or only as finely as a distant view
+// needs to keep its curves round (a straight in one segment, a curve in one per 10 degrees).
+enum class Sampling { Track, Coarse };
+
+Strip straightStrip(Point from, Point to, Sampling sampling = Sampling::Track);
 // An arc leaving `start` along `heading` (degrees), turning by `angle` degrees toward +y when `bend` is
 // positive and toward -y when it is negative, on `radius`.
-Strip curveStrip(Point start, double heading, double radius, double angle, int bend);
-
-// Total arc length of a strip.
-double stripLength(const Strip& strip);
-// The frame at arc length s from the start, interpolated between samples.
-StripFrame frameAt(const Strip& strip, double s);
+Strip curveStrip(Point start, double heading, double radius, double angle, int bend,
+                 Sampling sampling = Sampling::Track);
 
 } // namespace layrail

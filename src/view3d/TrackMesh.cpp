@@ -7,24 +7,29 @@ namespace layrail {
 std::uint32_t TrackMesh::indexCount(TrackDetail detail) const
 {
     switch (detail) {
-    case TrackDetail::NoSleepers:
-        return bedIndices;
+    case TrackDetail::Distant:
+        return static_cast<std::uint32_t>(distant.indices.size());
     case TrackDetail::NoSides:
-        return sleeperIndices;
+        return withoutSides;
     case TrackDetail::Full:
         break;
     }
     return static_cast<std::uint32_t>(mesh.indices.size());
 }
 
+void TrackMeshParts::addStructure(const Mesh& structure)
+{
+    surfaces.append(structure);
+    distant.append(structure);
+}
+
 TrackMesh TrackMeshParts::finish() const
 {
     TrackMesh result;
-    result.mesh.append(bed);
-    result.bedIndices = static_cast<std::uint32_t>(result.mesh.indices.size());
-    result.mesh.append(sleeperTops);
-    result.sleeperIndices = static_cast<std::uint32_t>(result.mesh.indices.size());
+    result.mesh = surfaces;
+    result.withoutSides = static_cast<std::uint32_t>(result.mesh.indices.size());
     result.mesh.append(sides);
+    result.distant = distant;
     const Box3 box = boundsOf(result.mesh);
     result.centre = (box.min + box.max) * 0.5;
     result.radius = length(box.max - box.min) * 0.5;
@@ -73,7 +78,7 @@ void addSleeper(TrackMeshParts& parts, const StripFrame& f)
     const Vec3 low{0.0, 0.0, kBallastTop}, high{0.0, 0.0, kSleeperTop};
     const Vec3 c = f.position;
     const Vec3 p00 = c - along - across, p10 = c + along - across, p11 = c + along + across, p01 = c - along + across;
-    parts.sleeperTops.addQuad(p00 + high, p10 + high, p11 + high, p01 + high, {0.0, 0.0, 1.0}, kSleeperTopColour);
+    parts.surfaces.addQuad(p00 + high, p10 + high, p11 + high, p01 + high, {0.0, 0.0, 1.0}, kSleeperTopColour);
     Mesh& s = parts.sides;
     s.addQuad(p00 + low, p01 + low, p01 + high, p00 + high, f.tangent * -1.0, kSleeperSideColour);
     s.addQuad(p10 + low, p11 + low, p11 + high, p10 + high, f.tangent, kSleeperSideColour);
@@ -94,7 +99,7 @@ void addTrackSection(TrackMeshParts& parts, const Strip& strip)
 {
     if (strip.size() < 2)
         return;
-    addStripBand(parts.bed, &parts.bed, strip, -kBallastHalfWidth, kBallastHalfWidth, 0.0, kBallastTop,
+    addStripBand(parts.surfaces, &parts.surfaces, strip, -kBallastHalfWidth, kBallastHalfWidth, 0.0, kBallastTop,
                  kBallastTopColour, kBallastSideColour);
 
     const std::vector<double> sleepers = sleeperPositions(strip);
@@ -111,8 +116,14 @@ void addTrackSection(TrackMeshParts& parts, const Strip& strip)
     }
 
     for (double rail : {-kRailOffset, kRailOffset})
-        addStripBand(parts.bed, &parts.sides, strip, rail - kRailHalfWidth, rail + kRailHalfWidth, kSleeperTop,
+        addStripBand(parts.surfaces, &parts.sides, strip, rail - kRailHalfWidth, rail + kRailHalfWidth, kSleeperTop,
                      kRailTop, kRailTopColour, kRailSideColour);
+}
+
+void addDistantBed(TrackMeshParts& parts, const Strip& coarse)
+{
+    addStripBand(parts.distant, nullptr, coarse, -kBallastHalfWidth, kBallastHalfWidth, 0.0, kBallastTop,
+                 kBallastTopColour, kBallastSideColour);
 }
 
 } // namespace layrail

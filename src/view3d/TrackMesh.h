@@ -7,29 +7,35 @@
 
 namespace layrail {
 
-// How much of a piece a view draws: everything close up; far away the sides of rails and sleepers, and
-// then the sleepers themselves, are smaller than a pixel and are left out.
-enum class TrackDetail { Full, NoSides, NoSleepers };
+// How much of a piece a view draws: everything close up; further away the sides of rails and sleepers
+// are thinner than a pixel and are left out; further still the sleepers are narrower than one, and the
+// rails too, and the piece is drawn as its ballast bed sampled just finely enough for its curves.
+enum class TrackDetail { Full, NoSides, Distant };
 
-// A piece's mesh with its triangles ordered so that each detail level draws a leading part of the
-// indices: first the ballast, rail tops and structures, then the sleeper tops, then the small sides.
+// A piece's meshes. The near mesh has its triangles ordered so that leaving out the small sides draws a
+// leading part of its indices; the distant mesh stands in for it far away.
 struct TrackMesh {
     Mesh mesh;
-    std::uint32_t bedIndices = 0;
-    std::uint32_t sleeperIndices = 0;
+    std::uint32_t withoutSides = 0;
+    Mesh distant;
     // A sphere around every vertex, in the piece's local frame, for culling.
     Vec3 centre;
     double radius = 0.0;
 
+    const Mesh& meshFor(TrackDetail detail) const { return detail == TrackDetail::Distant ? distant : mesh; }
     std::uint32_t indexCount(TrackDetail detail) const;
 };
 
 // Collects a piece's triangles by the detail level that still draws them.
 struct TrackMeshParts {
-    Mesh bed;
-    Mesh sleeperTops;
+    // Ballast, sleeper and rail tops, and everything that is not track.
+    Mesh surfaces;
+    // The sides of sleepers and rails.
     Mesh sides;
+    Mesh distant;
 
+    // Adds a mesh that every detail level draws (superstructures, bumpers, the turntable pit).
+    void addStructure(const Mesh& structure);
     TrackMesh finish() const;
 };
 
@@ -54,6 +60,8 @@ constexpr Rgb kRailSideColour{0.52f, 0.52f, 0.56f};
 
 // Ballast bed, sleepers and rails along a strip.
 void addTrackSection(TrackMeshParts& parts, const Strip& strip);
+// The top of the ballast bed along a coarsely sampled strip, for the distant mesh.
+void addDistantBed(TrackMeshParts& parts, const Strip& coarse);
 
 // A block extruded along a strip between two offsets across it (from `inner` to `outer`) and two
 // heights, relative to the strip. The top goes to `top`, the two long sides to `sides` when given.

@@ -140,11 +140,12 @@ TEST(CameraTest, MatricesMatchTheFixedFunctionCalls)
 
 TEST(FramePlanTest, DetailDropsSidesThenSleepersAsPiecesShrink)
 {
+    // Rails stand 2.5 mm above the sleepers, which are 3.5 mm wide.
     EXPECT_EQ(detailFor(2.0), TrackDetail::Full);
     EXPECT_EQ(detailFor(0.41), TrackDetail::Full);
     EXPECT_EQ(detailFor(0.39), TrackDetail::NoSides);
     EXPECT_EQ(detailFor(0.29), TrackDetail::NoSides);
-    EXPECT_EQ(detailFor(0.28), TrackDetail::NoSleepers);
+    EXPECT_EQ(detailFor(0.28), TrackDetail::Distant);
 }
 
 TEST(FramePlanTest, CloseViewsDrawEverythingInFullAndCullWhatIsOutOfView)
@@ -171,10 +172,10 @@ TEST(FramePlanTest, CloseViewsDrawEverythingInFullAndCullWhatIsOutOfView)
     const Vec3 expected = camera.modelView().apply({0, 0, 0});
     EXPECT_TRUE(near3(eye, expected, 1e-3));
 
-    // From far away the same pieces lose their sleepers; an empty window draws nothing.
+    // From far away the same pieces are drawn from their distant meshes; an empty window draws nothing.
     camera.distance = 15000.0f;
     for (const TrackDraw& d : planTrackDraws(scene, camera, 1000, 700))
-        EXPECT_EQ(d.detail, TrackDetail::NoSleepers);
+        EXPECT_EQ(d.detail, TrackDetail::Distant);
     EXPECT_TRUE(planTrackDraws(scene, camera, 0, 700).empty());
 }
 

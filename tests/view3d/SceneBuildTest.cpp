@@ -25,7 +25,7 @@ TEST(SceneBuildTest, PiecesBecomeInstancesSharingOneMeshPerArticle)
     ASSERT_EQ(scene.tracks.size(), 3u);
     EXPECT_EQ(scene.trackMeshes.size(), 2u);
     EXPECT_EQ(scene.tracks[0].mesh, scene.tracks[1].mesh);
-    EXPECT_EQ(scene.meshForArticle("99999"), -1);
+    EXPECT_EQ(scene.trackMeshByArticle.count("99999"), 0u);
 
     // Layout y and headings are negated; the elevation is the scene z.
     const TrackInstance& first = scene.tracks[0];
