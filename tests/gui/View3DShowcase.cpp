@@ -148,6 +148,18 @@ Layout buildShowcaseLayout(ShowcaseMarks* marks)
     return layout;
 }
 
+Layout buildTrackGallery(int perRow, double pitch)
+{
+    Layout layout;
+    layout.ensureDefaultLevel();
+    int i = 0;
+    for (const CatalogPiece& piece : TrackCatalog::instance().pieces()) {
+        placePiece(layout, piece.article, (i % perRow) * pitch, (i / perRow) * pitch, 0);
+        ++i;
+    }
+    return layout;
+}
+
 Layout buildSceneryGallery(int perRow, double pitch)
 {
     Layout layout;

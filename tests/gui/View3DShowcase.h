@@ -18,6 +18,9 @@ struct ShowcaseMarks {
 // and signals.
 Layout buildShowcaseLayout(ShowcaseMarks* marks = nullptr);
 
+// Every track catalog piece in rows of `perRow`, `pitch` millimetres apart, in catalog order.
+Layout buildTrackGallery(int perRow, double pitch);
+
 // Every scenery catalog item in rows of `perRow`, `pitch` millimetres apart, in catalog order.
 Layout buildSceneryGallery(int perRow, double pitch);
 

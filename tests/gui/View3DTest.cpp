@@ -6,11 +6,15 @@
 #include <string>
 
 #include <wx/app.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
 #include <wx/imagpng.h>
 #include <wx/statusbr.h>
 
 #include "GuiTestSupport.h"
 #include "View3DShowcase.h"
+#include "catalog/TrackCatalog.h"
+#include "view3d/PieceMeshes.h"
 #include "view3d/TrackMesh.h"
 #include "view3d/ui/View3DFrame.h"
 
@@ -41,7 +45,10 @@ Pixel pixelAt(const wxImage& image, double x, double y)
                                          << expected.r << ", " << expected.g << ", " << expected.b << ")";
 }
 
-bool isClear(Pixel p) { return closeTo(p, {kClear[0], kClear[1], kClear[2]}, 3); }
+bool isClear(Pixel p)
+{
+    return std::abs(p.r - kClear[0]) <= 3 && std::abs(p.g - kClear[1]) <= 3 && std::abs(p.b - kClear[2]) <= 3;
+}
 
 // Thin lines may fall on a neighbour of the pixel their exact position names.
 ::testing::AssertionResult lineNear(const wxImage& image, double x, double y, Pixel expected)
@@ -401,16 +408,87 @@ TEST_F(View3DTest, ShowcaseLayoutDrawsItsBridgesHelixTunnelAndScenery)
     camera.pitch = 50.0f;
     camera.yaw = -20.0f;
     save(canvas.renderToImage(), "view3d-helix.png");
+    const PlacedPiece& tunnel = *layout_.findPiece(marks.tunnelMiddle);
+    camera.centreX = static_cast<float>(tunnel.x - 190);
+    camera.centreY = static_cast<float>(-tunnel.y);
+    camera.distance = 900.0f;
+    camera.pitch = 60.0f;
+    camera.yaw = -35.0f;
+    save(canvas.renderToImage(), "view3d-tunnel.png");
+
+    // The window as the screen shows it, status bar and all.
+    if (folder != nullptr) {
+        canvas.Refresh();
+        canvas.Update();
+        gui::pumpEvents();
+        const wxRect rect = frame_->GetScreenRect();
+        wxScreenDC screen;
+        wxBitmap bitmap(rect.width, rect.height, 24);
+        {
+            wxMemoryDC memory(bitmap);
+            memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
+        }
+        save(bitmap.ConvertToImage(), "view3d-window.png");
+    }
+}
+
+// Every catalog piece is drawn where it lies: seen from above a row at a time, the middle of its first
+// track shows. With LAYRAIL_VIEW3D_SHOTS set, close views of the special pieces are saved.
+TEST_F(View3DTest, EveryCatalogPieceIsDrawnWhereItLies)
+{
+    constexpr int kPerRow = 12;
+    constexpr double kPitch = 500.0;
+    layout_ = gui::buildTrackGallery(kPerRow, kPitch);
+    TrackGLCanvas& canvas = open();
+    const Scene& scene = canvas.scene();
+    ASSERT_EQ(scene.tracks.size(), layout_.pieces.size());
+    Camera& camera = canvas.camera();
+    camera.pitch = 0.0f;
+    camera.yaw = 0.0f;
+    camera.distance = 6000.0f;
+    const int rows = static_cast<int>((scene.tracks.size() + kPerRow - 1) / kPerRow);
+    for (int row = 0; row < rows; ++row) {
+        camera.centreX = static_cast<float>(kPitch * (kPerRow - 1) / 2.0 + 100.0);
+        camera.centreY = static_cast<float>(-kPitch * row);
+        const wxImage image = canvas.renderToImage();
+        for (std::size_t i = static_cast<std::size_t>(row * kPerRow);
+             i < std::min(scene.tracks.size(), static_cast<std::size_t>((row + 1) * kPerRow)); ++i) {
+            const TrackInstance& track = scene.tracks[i];
+            const Strip strip = pieceStrips(*TrackCatalog::instance().find(track.article)).front();
+            const Vec3 middle = trackTransform(track).apply(strip[strip.size() / 2].position + Vec3{0, 0, 2});
+            EXPECT_FALSE(isClear(pixelOf(canvas, image, middle))) << track.article;
+        }
+    }
+
+    const char* folder = std::getenv("LAYRAIL_VIEW3D_SHOTS");
+    if (folder == nullptr)
+        return;
+    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr)
+        wxImage::AddHandler(new wxPNGHandler);
+    camera.pitch = 40.0f;
+    camera.yaw = 20.0f;
+    camera.distance = 520.0f;
+    for (const char* article : {"24630", "24624", "24640", "24672", "8569", "24977", "74861", "74613", "74618"}) {
+        const auto it = std::find_if(scene.tracks.begin(), scene.tracks.end(),
+                                     [&](const TrackInstance& t) { return t.article == article; });
+        ASSERT_NE(it, scene.tracks.end());
+        camera.centreX = it->x + 100.0f;
+        camera.centreY = it->y;
+        canvas.renderToImage().SaveFile(std::string(folder) + "/view3d-piece-" + article + ".png",
+                                        wxBITMAP_TYPE_PNG);
+    }
 }
 
 // Share of the pixels inside a window rectangle that are not the clear colour.
 double coveredShare(const wxImage& image, double x0, double y0, double x1, double y1)
 {
     int covered = 0, all = 0;
+    const unsigned char* data = image.GetData();
     for (int y = static_cast<int>(std::max(0.0, y0)); y < std::min<double>(image.GetHeight(), y1); ++y)
         for (int x = static_cast<int>(std::max(0.0, x0)); x < std::min<double>(image.GetWidth(), x1); ++x) {
+            const unsigned char* p = data + 3 * (static_cast<std::size_t>(y) * image.GetWidth() + x);
             ++all;
-            if (!isClear({image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y)}))
+            if (!isClear({p[0], p[1], p[2]}))
                 ++covered;
         }
     return all == 0 ? 0.0 : static_cast<double>(covered) / all;
