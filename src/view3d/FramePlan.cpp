@@ -45,7 +45,8 @@ std::vector<TrackDraw> planTrackDraws(const Scene& scene, const Camera& camera, 
     }
     // Grouped by the mesh they draw, so each is bound once.
     auto key = [](const TrackDraw& d) { return 2 * d.mesh + (d.detail == TrackDetail::Distant ? 1 : 0); };
-    std::stable_sort(draws.begin(), draws.end(), [&](const TrackDraw& a, const TrackDraw& b) { return key(a) < key(b); });
+    std::stable_sort(draws.begin(), draws.end(),
+                     [&](const TrackDraw& a, const TrackDraw& b) { return key(a) < key(b); });
     return draws;
 }
 

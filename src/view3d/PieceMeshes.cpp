@@ -65,8 +65,9 @@ Mesh bufferStop(double length)
 Mesh turntablePit(double r)
 {
     constexpr int kSegments = 48;
-    // The pit floor lies just above the baseboard, which would otherwise hide it.
-    constexpr double kFloor = 0.2;
+    // The pit floor lies above the baseboard, which would otherwise hide it, even when a scenery item's
+    // model is drawn a millimetre lower.
+    constexpr double kFloor = 1.0;
     constexpr double kRim = 3.0;
     constexpr Rgb floor{0.30f, 0.28f, 0.25f};
     constexpr Rgb wall{0.55f, 0.52f, 0.48f};

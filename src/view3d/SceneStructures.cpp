@@ -26,13 +26,11 @@ bool strictlyInside(const std::vector<Point>& polygon, Point p)
     return inside;
 }
 
-bool holdsTunnelTrack(const Layout& layout, const LayoutShape& shape, const std::unordered_set<int>& tunnelPieces)
+bool holdsTunnelTrack(const LayoutShape& shape, const std::vector<const PlacedPiece*>& tunnelTrack)
 {
-    for (int id : tunnelPieces) {
-        const PlacedPiece* piece = layout.findPiece(id);
-        if (piece != nullptr && piece->level == shape.level && strictlyInside(shape.points, {piece->x, piece->y}))
+    for (const PlacedPiece* piece : tunnelTrack)
+        if (piece->level == shape.level && strictlyInside(shape.points, {piece->x, piece->y}))
             return true;
-    }
     return false;
 }
 
@@ -162,6 +160,11 @@ void addPierMesh(Mesh& mesh, const Pier& pier)
 void addShapes(Scene& scene, const Layout& layout, const LevelLookup& levels,
                const std::unordered_set<int>& tunnelPieces)
 {
+    std::vector<const PlacedPiece*> tunnelTrack;
+    if (!tunnelPieces.empty())
+        for (const PlacedPiece& piece : layout.pieces)
+            if (tunnelPieces.count(piece.id) != 0)
+                tunnelTrack.push_back(&piece);
     for (const LayoutShape& shape : layout.shapes) {
         if (shape.points.size() < 3 || !levels.visible(shape.level))
             continue;
@@ -170,7 +173,7 @@ void addShapes(Scene& scene, const Layout& layout, const LevelLookup& levels,
         const double bottom = levels.height(shape.level);
         const double top = bottom + shape.height;
         const std::vector<Point> outline = toSceneOutline(shape.points);
-        if (holdsTunnelTrack(layout, shape, tunnelPieces))
+        if (holdsTunnelTrack(shape, tunnelTrack))
             addShapeOutline(scene, outline, bottom, top, shape.height, topColour);
         else
             addShapeSolid(scene, outline, bottom, top, shape.height, topColour, sideColour);

@@ -9,6 +9,7 @@
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/imagpng.h>
+#include <wx/stattext.h>
 #include <wx/statusbr.h>
 
 #include "GuiTestSupport.h"
@@ -16,6 +17,7 @@
 #include "catalog/TrackCatalog.h"
 #include "view3d/PieceMeshes.h"
 #include "view3d/TrackMesh.h"
+#include "view3d/ui/GLAvailability.h"
 #include "view3d/ui/View3DFrame.h"
 
 namespace layrail {
@@ -531,6 +533,33 @@ TEST_F(View3DTest, EverySceneryModelIsDrawnAtItsItem)
             image.SaveFile(std::string(folder) + "/view3d-item-" + item.item + ".png", wxBITMAP_TYPE_PNG);
         }
     }
+}
+
+// Run on a display without OpenGL (the gui_without_opengl test starts one): the window says so instead of
+// showing a black or broken view, and the owner's calls do nothing harmful.
+TEST(View3DWithoutOpenGLTest, ShowsAMessageInsteadOfTheView)
+{
+    if (displayOffersOpenGL())
+        GTEST_SKIP() << "this display has OpenGL";
+    Layout layout;
+    layout.ensureDefaultLevel();
+    gui::placePiece(layout, "24188", 0, 0, 0);
+    auto* frame = new View3DFrame(nullptr, layout);
+    gui::pumpEvents();
+    EXPECT_EQ(frame->canvas(), nullptr);
+    EXPECT_TRUE(frame->IsShown());
+    EXPECT_EQ(frame->GetTitle(), "3D View - Layrail");
+    bool told = false;
+    for (wxWindow* child : frame->GetChildren())
+        for (wxWindow* inner : child->GetChildren())
+            if (auto* text = dynamic_cast<wxStaticText*>(inner))
+                told = told || text->GetLabel() == "The 3D view needs OpenGL, which is not available on this display.";
+    EXPECT_TRUE(told);
+    frame->markStale();
+    frame->rebuildAndRaise();
+    gui::pumpEvents();
+    frame->Destroy();
+    gui::pumpEvents();
 }
 
 } // namespace

@@ -8,10 +8,14 @@
 #include <wx/dcclient.h>
 #include <wx/log.h>
 
+#include "view3d/ui/GLAvailability.h"
+
 namespace layrail {
 
 bool TrackGLCanvas::chooseAttributes(wxGLAttributes& attributes)
 {
+    if (!displayOffersOpenGL())
+        return false;
     // A deep depth buffer first: the view spans from 1 mm to 60 m.
     for (int depth : {24, 16}) {
         wxGLAttributes candidate;
