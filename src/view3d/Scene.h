@@ -28,7 +28,7 @@ struct TrackInstance {
 };
 
 // A scenery model drawn at an item's place: its footprint centred on (x, y), turned by `heading`
-// about Z, stretched by the item's scale and dropped by `drop` below z.
+// about Z, stretched by the item's scale, at the height z + drop (every drop is negative).
 struct SceneryInstance {
     std::string item;
     int model = -1;

@@ -21,7 +21,8 @@ public:
 
     // Rebuild the scene at the next paint; nothing is rebuilt while the window is hidden or minimised.
     void markStale();
-    // Rebuild, then bring the window to the front (restoring it when minimised).
+    // Shows the window (restoring it when minimised), brings it to the front and rebuilds the scene at the
+    // paint that follows.
     void rebuildAndRaise();
 
     // Called once when the user closes the window, before it is destroyed.
