@@ -6,6 +6,7 @@
 #include <string>
 
 #include <wx/app.h>
+#include <wx/utils.h>
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/imagpng.h>
@@ -129,6 +130,19 @@ protected:
         if (!project(canvas, p, x, y))
             return {-1, -1, -1};
         return pixelAt(image, x, y);
+    }
+
+    // Handles events and paints until the canvas has rebuilt `count` times, for at most two seconds: a
+    // window the X server has yet to map gets its first paint late on a busy machine.
+    bool waitForRebuilds(TrackGLCanvas& canvas, int count)
+    {
+        for (int i = 0; i < 100 && canvas.rebuildCount() < count; ++i) {
+            gui::pumpEvents(2);
+            canvas.Update();
+            if (canvas.rebuildCount() < count)
+                wxMilliSleep(20);
+        }
+        return canvas.rebuildCount() >= count;
     }
 
     void mouse(TrackGLCanvas& canvas, wxEventType type, int x, int y, bool left, bool right, int wheel = 0)
@@ -305,8 +319,7 @@ TEST_F(View3DTest, AChangedLayoutIsRebuiltAtTheNextPaintOnlyWhileShown)
     gui::placePiece(layout_, "24188", 400, 0, 0);
     frame_->markStale();
     EXPECT_TRUE(canvas.isStale());
-    gui::pumpEvents();
-    canvas.Update();
+    EXPECT_TRUE(waitForRebuilds(canvas, 2));
     EXPECT_EQ(canvas.rebuildCount(), 2);
     EXPECT_FALSE(canvas.isStale());
     EXPECT_EQ(canvas.scene().tracks.size(), 2u);
@@ -326,8 +339,7 @@ TEST_F(View3DTest, AChangedLayoutIsRebuiltAtTheNextPaintOnlyWhileShown)
     EXPECT_EQ(canvas.rebuildCount(), 2);
     EXPECT_TRUE(canvas.isStale());
     frame_->rebuildAndRaise();
-    gui::pumpEvents();
-    canvas.Update();
+    EXPECT_TRUE(waitForRebuilds(canvas, 3));
     EXPECT_EQ(canvas.rebuildCount(), 3);
     EXPECT_TRUE(frame_->IsShown());
     EXPECT_TRUE(canvas.scene().tracks.empty());
