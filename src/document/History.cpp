@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "document/IdSpace.h"
+
 namespace layrail {
 
 namespace {
@@ -39,7 +41,11 @@ HistorySnapshot takeSnapshot(const Layout& layout)
     return s;
 }
 
-void restoreSnapshot(Layout& layout, const HistorySnapshot& snapshot) { transferContent(snapshot, layout); }
+void restoreSnapshot(Layout& layout, const HistorySnapshot& snapshot)
+{
+    transferContent(snapshot, layout);
+    raiseNextIdAboveContent(layout);
+}
 
 void pushHistory(Layout& layout)
 {
@@ -56,6 +62,7 @@ bool undo(Layout& layout)
     HistorySnapshot previous = std::move(layout.undoStack.back());
     layout.undoStack.pop_back();
     layout.redoStack.push_back(swapContent(layout, std::move(previous)));
+    raiseNextIdAboveContent(layout);
     return true;
 }
 
@@ -66,6 +73,7 @@ bool redo(Layout& layout)
     HistorySnapshot next = std::move(layout.redoStack.back());
     layout.redoStack.pop_back();
     layout.undoStack.push_back(swapContent(layout, std::move(next)));
+    raiseNextIdAboveContent(layout);
     return true;
 }
 
