@@ -32,15 +32,25 @@ TEST(Autofill, CandidatesAreTheSystemsStraightsLongestFirstInCatalogOrder)
         EXPECT_EQ(p->system, TrackSystem::MarklinC);
         EXPECT_EQ(p->kind, PieceKind::Straight);
     }
-    // Equal lengths keep catalog order: the straight 24188 comes before the truss bridge 74620.
-    size_t straight = 0, bridge = 0;
+    // Equal lengths keep catalog order: the straight 24094 comes before the circuit track 24994.
+    size_t straight = 0, circuit = 0;
     for (size_t i = 0; i < candidates.size(); ++i) {
-        if (candidates[i]->article == "24188")
+        if (candidates[i]->article == "24094")
             straight = i;
-        if (candidates[i]->article == "74620")
-            bridge = i;
+        if (candidates[i]->article == "24994")
+            circuit = i;
     }
-    EXPECT_LT(straight, bridge);
+    EXPECT_LT(straight, circuit);
+}
+
+TEST(Autofill, CandidatesArePlainStraightsOnly)
+{
+    for (TrackSystem system : {TrackSystem::MarklinC, TrackSystem::MarklinK, TrackSystem::TrixC, TrackSystem::MarklinZ})
+        for (const CatalogPiece* p : fillCandidates(system)) {
+            EXPECT_FALSE(p->bridge || p->ramp || p->pair) << p->article;
+            EXPECT_TRUE(p->connectorSystems.empty()) << p->article;
+            EXPECT_NE(p->article, "74871");
+        }
 }
 
 TEST(Autofill, ExactStraightGapOffers24188First)
