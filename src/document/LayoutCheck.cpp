@@ -54,18 +54,19 @@ void checkJointGeometry(const PlacedPiece& piece, int own, const CatalogPiece& o
         return;
     const Connector a = worldConnectorAt(piece, ownCatalog, own);
     const Connector b = worldConnectorAt(target, targetCatalog, targetConnector);
-    const std::string where =
-        connectorText(piece.id, own) + ": joint to " + connectorText(target.id, targetConnector);
+    const auto where = [&] {
+        return connectorText(piece.id, own) + ": joint to " + connectorText(target.id, targetConnector);
+    };
     const TrackSystem ownSystem = ownCatalog.connectorSystem(own);
     const TrackSystem targetSystem = targetCatalog.connectorSystem(targetConnector);
     if (ownSystem != targetSystem)
-        problems.push_back(where + " joins " + systemName(ownSystem) + " to " + systemName(targetSystem));
+        problems.push_back(where() + " joins " + systemName(ownSystem) + " to " + systemName(targetSystem));
     const double gap = std::hypot(a.x - b.x, a.y - b.y);
     if (!(gap < kJointReach))
-        problems.push_back(where + ": the connectors lie " + oneDecimal(gap) + " mm apart");
+        problems.push_back(where() + ": the connectors lie " + oneDecimal(gap) + " mm apart");
     const double turn = facingError(a.heading, b.heading);
     if (!(turn <= kJointFacingTolerance))
-        problems.push_back(where + ": the connectors miss facing each other by " + oneDecimal(turn) + " degrees");
+        problems.push_back(where() + ": the connectors miss facing each other by " + oneDecimal(turn) + " degrees");
 }
 
 // Problems of one joint entry; the target piece is looked up through the id table.
@@ -73,24 +74,24 @@ void checkJoint(const Layout& layout, const PieceTable& table, const PlacedPiece
                 const CatalogPiece* ownCatalog, std::vector<std::string>& problems)
 {
     const Joint& joint = piece.joints[static_cast<size_t>(own)];
-    const std::string where = connectorText(piece.id, own);
+    // The texts are built only for a problem: a consistent layout is checked after every edit.
+    const auto where = [&] { return connectorText(piece.id, own); };
     const bool ownIndexValid = !ownCatalog || own < static_cast<int>(ownCatalog->connectors.size());
     if (!ownIndexValid)
-        problems.push_back(where + ": joint on a connector the piece does not have (it has " +
+        problems.push_back(where() + ": joint on a connector the piece does not have (it has " +
                            std::to_string(ownCatalog->connectors.size()) + ")");
 
     auto found = table.index.find(joint.target);
     if (found == table.index.end()) {
-        problems.push_back(where + ": joint to missing piece " + std::to_string(joint.target));
+        problems.push_back(where() + ": joint to missing piece " + std::to_string(joint.target));
         return;
     }
     const PlacedPiece& target = layout.pieces[found->second];
     const CatalogPiece* targetCatalog = table.catalog[found->second];
-    const std::string targetText = connectorText(target.id, joint.targetConnector);
     if (targetCatalog) {
         const int count = static_cast<int>(targetCatalog->connectors.size());
         if (joint.targetConnector < 0 || joint.targetConnector >= count) {
-            problems.push_back(where + ": joint to connector " + std::to_string(joint.targetConnector) +
+            problems.push_back(where() + ": joint to connector " + std::to_string(joint.targetConnector) +
                                " of piece " + std::to_string(target.id) + ", which has " + std::to_string(count) +
                                " connectors");
             return;
@@ -101,8 +102,8 @@ void checkJoint(const Layout& layout, const PieceTable& table, const PlacedPiece
                           target.joints[static_cast<size_t>(joint.targetConnector)].target == piece.id &&
                           target.joints[static_cast<size_t>(joint.targetConnector)].targetConnector == own;
     if (!recorded) {
-        problems.push_back(where + ": joint to " + targetText + " is not recorded on piece " +
-                           std::to_string(target.id));
+        problems.push_back(where() + ": joint to " + connectorText(target.id, joint.targetConnector) +
+                           " is not recorded on piece " + std::to_string(target.id));
         return;
     }
     if (ownCatalog && targetCatalog && ownIndexValid)
