@@ -7,21 +7,38 @@ DESTDIR ?=
 # The install and package tests need the desktop's checking tools and the Debian packaging tools.
 PACKAGES := cmake make g++ libwxgtk3.2-dev libgl-dev libglu1-mesa-dev libgtest-dev libbenchmark-dev xvfb xauth \
             desktop-file-utils shared-mime-info dpkg-dev groff-base
+# Only `make fuzz` needs these: libFuzzer comes with clang.
+FUZZ_PACKAGES := cmake make clang-14 libfuzzer-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench install package screenshots clean
+# make fuzz: each reader's fuzzer runs this long, in seconds.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 600
+# make soak: SEEDS runs of STEPS random edits each, from SEED (a random one when not given).
+SEEDS ?= 100
+STEPS ?= 1000
+SEED ?=
+
+.PHONY: all deps fuzz-deps configure build run test bench install package screenshots soak fuzz clean
 
 all: build
 
-# Installs only the packages that are missing.
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+# Installs only the packages of the list that are missing.
+define install_missing
+	@missing=""; for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+fuzz-deps:
+	$(call install_missing,$(FUZZ_PACKAGES))
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX)
@@ -55,5 +72,22 @@ screenshots: build
 	LAYRAIL_SCREENSHOT_DIR="$(CURDIR)/docs/screenshots" xvfb-run -a -s "-screen 0 1600x1000x24" \
 	  ./$(BUILD_DIR)/tests/gui/test_gui --gtest_filter='$(SCREENSHOT_TESTS)'
 
+# The random edit test at length; prints the seeds it ran, or the shortest failing sequence.
+soak: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target random_edits
+	./$(BUILD_DIR)/random_edits $(if $(SEED),--seed $(SEED)) --seeds $(SEEDS) --steps $(STEPS)
+
+# The file fuzzers, one after the other, each starting from the corpus kept in fuzz/corpus. New inputs
+# collect in $(FUZZ_DIR)/corpus; a failing input is written to $(FUZZ_DIR) (keep it in fuzz/findings).
+fuzz: fuzz-deps
+	cmake -S fuzz -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	@for reader in layout block; do \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$reader && \
+	  ./$(FUZZ_DIR)/fuzz_$${reader}_reader -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	    -dict=fuzz/files.dict -artifact_prefix=$(FUZZ_DIR)/$$reader- \
+	    $(FUZZ_DIR)/corpus/$$reader fuzz/corpus/$$reader fuzz/findings/$$reader || exit 1; \
+	done
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR)

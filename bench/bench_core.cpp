@@ -10,6 +10,7 @@
 #include "catalog/TrackCatalog.h"
 #include "document/ConnectorMatching.h"
 #include "document/History.h"
+#include "document/LayoutCheck.h"
 #include "document/LayoutFile.h"
 #include "document/WorldConnectors.h"
 
@@ -127,6 +128,21 @@ void BM_PushHistory(benchmark::State& state)
     state.counters["undo_depth"] = static_cast<double>(layout.undoStack.size());
 }
 BENCHMARK(BM_PushHistory)->Unit(benchmark::kMillisecond);
+
+// The invariant check the random edit test runs after every step; the grid is consistent, so the
+// check walks every joint and id without reporting anything.
+void BM_FindLayoutProblems(benchmark::State& state)
+{
+    const Layout& layout = bigLayout();
+    for (auto _ : state) {
+        const std::vector<std::string> problems = findLayoutProblems(layout);
+        if (!problems.empty())
+            state.SkipWithError(problems.front().c_str());
+        benchmark::DoNotOptimize(problems.data());
+    }
+    state.SetItemsProcessed(state.iterations() * kPieces);
+}
+BENCHMARK(BM_FindLayoutProblems)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace layrail

@@ -34,9 +34,9 @@ const CatalogPiece* findArticle(const std::string& article)
     return piece;
 }
 
-bool readFile(const std::string& path, Layout& layout, std::string& name)
+bool readFile(const std::string& path, Layout& layout, std::string& name, bool repairIds = true)
 {
-    const std::string error = readLayout(path, layout, name);
+    const std::string error = readLayout(path, layout, name, repairIds);
     if (!error.empty()) {
         printError(error);
         return false;
@@ -100,7 +100,8 @@ int runCheck(const std::vector<std::string>& args)
 {
     Layout layout;
     std::string name;
-    if (!readFile(args[0], layout, name))
+    // The file as written: duplicate ids are reported, not repaired.
+    if (!readFile(args[0], layout, name, false))
         return kExitFailure;
     printLine(layoutSummary(layout, name));
     for (const std::string& problem : findLayoutProblems(layout))

@@ -19,11 +19,11 @@ std::string shortcutList()
         {"Left-drag", "Rubber band select (on empty area)"},
         {"Mouse wheel", "Zoom in / out"},
         {"Ctrl+wheel", "Rotate selection by 15 deg (Shift: 5 deg)"},
-        {"Wheel (palette)", "Rotate piece being dragged (Shift: 15 deg)"},
+        {"Wheel (palette)", "Rotate piece being dragged by 30 deg (Shift: 15 deg)"},
         {"R (palette)", "Rotate piece being dragged by 30 deg"},
         {"Right-click", "Context menu"},
         {"Alt+drag", "Free rotate"},
-        {"Alt+right-click", "Rotate 15 degrees"},
+        {"Alt+right-click", "Rotate selection by 30 deg"},
         {"Escape", "Deselect / cancel drag / cancel measurement"},
         {"F1", "This help screen"},
     };

@@ -137,7 +137,18 @@ std::vector<std::string> sortedDisplayNames(const std::vector<std::string>& path
     for (const std::string& path : paths)
         names.push_back(displayName(path));
     std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
+}
+
+int layoutFileIndex(const std::vector<std::string>& paths, const std::string& name)
+{
+    for (size_t i = 0; i < paths.size(); ++i) {
+        const fs::path path(paths[i]);
+        if (path.extension() == kLayoutExtension && path.stem().string() == name)
+            return static_cast<int>(i);
+    }
+    return lastWithDisplayName(paths, name);
 }
 
 int lastWithDisplayName(const std::vector<std::string>& paths, const std::string& name)
@@ -173,14 +184,16 @@ int findIgnoringCase(const std::vector<std::string>& names, const std::string& n
 std::string exportName(const std::string& saveAsText)
 {
     const std::string name = trimBlanks(saveAsText);
-    // Only a dot inside the last path component, and not leading it, starts an extension;
+    // Only a layout extension after some name is dropped: "Yard.backup" is a name of its own, and
     // a name with a separator is left whole so that the name check refuses it.
-    const size_t dot = name.rfind('.');
-    if (dot == std::string::npos || dot == 0 || isSeparator(name[dot - 1]))
-        return name;
-    if (std::any_of(name.begin() + static_cast<std::ptrdiff_t>(dot), name.end(), isSeparator))
-        return name;
-    return name.substr(0, dot);
+    for (const std::string extension : {kLayoutExtension, kBlockExtension}) {
+        if (name.size() <= extension.size())
+            continue;
+        const size_t dot = name.size() - extension.size();
+        if (equalIgnoringCase(name.substr(dot), extension) && !isSeparator(name[dot - 1]))
+            return name.substr(0, dot);
+    }
+    return name;
 }
 
 } // namespace layrail

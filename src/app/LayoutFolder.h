@@ -55,8 +55,12 @@ std::vector<std::string> listLayoutFiles(const std::string& folder);
 std::string displayName(const std::string& path);
 // The file name without folder.
 std::string fileNameOf(const std::string& path);
-// The display names of the files, ascending.
+// The display names of the files, ascending, each once: a ".lyr" and an older ".xml" of the same
+// name are one layout to the user.
 std::vector<std::string> sortedDisplayNames(const std::vector<std::string>& paths);
+// The file a display name stands for: its ".lyr" (the one the program saves) when there is one,
+// else the last listed file of that name; -1 when none has it.
+int layoutFileIndex(const std::vector<std::string>& paths, const std::string& name);
 // The last listed file with this display name, or -1.
 int lastWithDisplayName(const std::vector<std::string>& paths, const std::string& name);
 // Every listed file with this display name, in list order.
@@ -64,8 +68,8 @@ std::vector<std::string> allWithDisplayName(const std::vector<std::string>& path
 // The first name equal to the given one regardless of case, or -1; -1 for an empty name.
 int findIgnoringCase(const std::vector<std::string>& names, const std::string& name);
 
-// Export's target name from the "Save as" text: trimmed and without its extension, so that
-// "Yard.xml" and "Yard.lyr" both export as Yard.lyr.
+// Export's target name from the "Save as" text: trimmed and without a layout extension, so that
+// "Yard.xml" and "Yard.lyr" both export as Yard.lyr; any other dot belongs to the name.
 std::string exportName(const std::string& saveAsText);
 
 } // namespace layrail

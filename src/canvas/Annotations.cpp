@@ -101,11 +101,12 @@ void drawGradeArrows(DrawTarget& target, const CanvasView& view, const Layout& l
             continue;
         double h = degToRad(anchor->heading);
         double ux = std::cos(h), uy = std::sin(h);
+        // The arrow starts over the middle of its piece whichever way it points.
+        Point start{anchor->x + ux * cp->length / 2.0, anchor->y + uy * cp->length / 2.0};
         if (anchor->isOpen(0) && !anchor->isOpen(1)) {
             ux = -ux;
             uy = -uy;
         }
-        Point start{anchor->x + ux * cp->length / 2.0, anchor->y + uy * cp->length / 2.0};
         Point tip{start.x + ux * kArrowLength, start.y + uy * kArrowLength};
         if (!visible.overlapsCircle(tip.x, tip.y, kArrowLength))
             continue;

@@ -10,13 +10,15 @@
 #include "canvas/LevelRules.h"
 #include "canvas/SnapCandidates.h"
 #include "document/ConnectorMatching.h"
+#include "document/JointGeometry.h"
 #include "document/WorldConnectors.h"
 
 namespace layrail {
 
 namespace {
 
-constexpr double kAutoJoinDistance = 4.0;
+// Joints made here must still meet by the rule every joint keeps.
+constexpr double kAutoJoinDistance = kJointReach;
 constexpr double kCoincideDistance = 1.0;
 
 struct FreeEnd {
@@ -24,12 +26,13 @@ struct FreeEnd {
     int connector;
     Connector world;
     TrackSystem system;
+    int level;
     bool taken;
 };
 
 struct JoinRule {
     double distance;
-    bool placing; // visible levels only, facing ends of one system
+    bool placing; // pieces on visible levels only
 };
 
 void appendFreeEnds(const PlacedPiece& p, const std::unordered_map<int, size_t>& index, std::vector<FreeEnd>& out)
@@ -40,16 +43,16 @@ void appendFreeEnds(const PlacedPiece& p, const std::unordered_map<int, size_t>&
     for (const Connector& c : worldConnectors(Pose{p.x, p.y, p.heading}, *cat)) {
         const bool free = p.isOpen(c.index) || index.count(p.joints[static_cast<size_t>(c.index)].target) == 0;
         if (free)
-            out.push_back({p.id, c.index, c, cat->connectorSystem(c.index), false});
+            out.push_back({p.id, c.index, c, cat->connectorSystem(c.index), p.level, false});
     }
 }
 
-bool facing(const Connector& a, const Connector& b)
+// Only ends that could have been laid together are joined: facing each other, of one track
+// system and on one level.
+bool joinable(const FreeEnd& a, const FreeEnd& b)
 {
-    double delta = std::fmod(std::fabs(a.heading - b.heading), 360.0);
-    if (delta > 180.0)
-        delta = 360.0 - delta;
-    return delta >= kMinFacingAngle;
+    return a.system == b.system && a.level == b.level &&
+           facingError(a.world.heading, b.world.heading) <= kJointFacingTolerance;
 }
 
 void joinNearEnds(Layout& layout, const std::vector<int>& pieceIds, const JoinRule& rule)
@@ -93,7 +96,7 @@ void joinNearEnds(Layout& layout, const std::vector<int>& pieceIds, const JoinRu
             const double dy = o.world.y - e.world.y;
             if (dx * dx + dy * dy >= limit)
                 continue;
-            if (rule.placing && (o.system != e.system || !facing(o.world, e.world)))
+            if (!joinable(e, o))
                 continue;
             joinBoth(layout, e.piece, e.connector, o.piece, o.connector);
             o.taken = true;

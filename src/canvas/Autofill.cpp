@@ -4,11 +4,13 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 
 #include "app/SelectionCommands.h"
 #include "canvas/Joints.h"
 #include "catalog/TrackCatalog.h"
 #include "document/ConnectorMatching.h"
+#include "document/JointGeometry.h"
 
 namespace layrail {
 
@@ -18,6 +20,7 @@ constexpr double kPairFacing = 150.0;
 constexpr double kStraightFacing = 170.0;
 constexpr double kTouching = 1.0;
 constexpr double kEndMatch = 1.0;
+constexpr const char* kSpokeExtension = "74871";
 
 double foldedDifference(double h1, double h2)
 {
@@ -152,7 +155,10 @@ std::vector<const CatalogPiece*> fillCandidates(TrackSystem system)
     std::vector<const CatalogPiece*> out;
     for (int i = 0; i < catalog.count(); ++i) {
         const CatalogPiece* p = catalog.at(i);
-        if (p->system == system && p->kind == PieceKind::Straight && p->length > 0.0)
+        // Plain track only: no bridge or ramp, no piece laid in pairs, no adapter between systems.
+        const bool plain = !p->bridge && !p->ramp && !p->pair && p->connectorSystems.empty() &&
+                           p->article != kSpokeExtension;
+        if (p->system == system && p->kind == PieceKind::Straight && p->length > 0.0 && plain)
             out.push_back(p);
     }
     std::stable_sort(out.begin(), out.end(),
@@ -162,7 +168,16 @@ std::vector<const CatalogPiece*> fillCandidates(TrackSystem system)
 
 std::vector<FillSolution> searchFills(const std::vector<const CatalogPiece*>& candidates, double gap)
 {
+    return searchFills(candidates, gap, [](const FillSolution&) { return true; });
+}
+
+std::vector<FillSolution> searchFills(const std::vector<const CatalogPiece*>& candidates, double gap,
+                                      const std::function<bool(const FillSolution&)>& accept)
+{
     std::vector<FillSolution> solutions = FillSearch(candidates, gap).run();
+    solutions.erase(std::remove_if(solutions.begin(), solutions.end(),
+                                   [&](const FillSolution& s) { return !accept(s); }),
+                    solutions.end());
     std::stable_sort(solutions.begin(), solutions.end(), [gap](const FillSolution& l, const FillSolution& r) {
         if (l.articles.size() != r.articles.size())
             return l.articles.size() < r.articles.size();
@@ -210,8 +225,21 @@ AutofillPlan planAutofill(Layout& layout)
     if (d < kTouching)
         return refuse(layout, std::move(plan),
                       {"Autofill", "The two pieces are already touching - no gap to fill."});
-    if (plan.gap.headingDifference > kStraightFacing)
-        plan.solutions = searchFills(fillCandidates(catA->system), d);
+    const CatalogPiece* catB = catalogPieceOf(*b);
+    const TrackSystem system = catA->connectorSystem(plan.gap.a.connector);
+    // Straights run on from A's end; a fill is offered only when its far end lands on B's end.
+    const bool sameTrack = system == catB->connectorSystem(plan.gap.b.connector) && a->level == b->level;
+    if (plan.gap.headingDifference > kStraightFacing && sameTrack) {
+        const Connector from = plan.gap.a.world;
+        const Connector to = plan.gap.b.world;
+        const double h = degToRad(from.heading);
+        plan.solutions = searchFills(fillCandidates(system), d, [&](const FillSolution& s) {
+            const double farX = from.x + std::cos(h) * s.total;
+            const double farY = from.y + std::sin(h) * s.total;
+            return std::hypot(farX - to.x, farY - to.y) <= kEndMatch &&
+                   facingError(from.heading, to.heading) <= kJointFacingTolerance;
+        });
+    }
     if (plan.solutions.empty())
         return refuse(
             layout, std::move(plan),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,8 @@ struct GapPair {
 
 GapPair findGapPair(const Layout& layout, const PlacedPiece& a, const PlacedPiece& b);
 
-// The straights of a system, longest first, catalog order among equal lengths.
+// The plain straights of a system (no bridges, ramps, pair pieces, adapters or spoke extensions),
+// longest first, catalog order among equal lengths.
 std::vector<const CatalogPiece*> fillCandidates(TrackSystem system);
 
 struct FillSolution {
@@ -45,6 +47,9 @@ struct FillSolution {
 // The combinations of candidates whose length matches the gap within the tolerance: fewest pieces
 // first, then the closest total, at most 12.
 std::vector<FillSolution> searchFills(const std::vector<const CatalogPiece*>& candidates, double gap);
+// The same, keeping only the combinations that accept allows.
+std::vector<FillSolution> searchFills(const std::vector<const CatalogPiece*>& candidates, double gap,
+                                      const std::function<bool(const FillSolution&)>& accept);
 
 // A line of the choice list: "24188  (188.3 mm)".
 std::string fillLine(const FillSolution& solution);
@@ -59,6 +64,8 @@ struct AutofillPlan {
     std::vector<std::string> lines;      // one per solution; the first is pre-selected
 };
 
+// Fills are offered only when the straights' far end lands on B's end (within 1 mm, facing it)
+// and both ends are of one track system on one level; any other gap gets "No Solution".
 AutofillPlan planAutofill(Layout& layout);
 
 // "Place": the chosen straights laid from A's end, each joined to the one before, the last joined

@@ -3,6 +3,7 @@
 #include "app/DeleteSelection.h"
 #include "app/SelectionCommands.h"
 #include "canvas/Joints.h"
+#include "canvas/PairPartners.h"
 
 namespace layrail {
 
@@ -22,9 +23,10 @@ void selectPairPartners(Layout& layout)
     for (const PlacedPiece& p : layout.pieces) {
         if (!p.selected || !isPairPiece(p))
             continue;
-        for (const Joint& j : p.joints)
-            if (const PlacedPiece* other = layout.findPiece(j.target); other != nullptr && isPairPiece(*other))
-                partners.push_back(other->id);
+        // Only the piece it was laid with: a neighbouring pair joined to it stays.
+        const int partner = pairPartnerOf(layout, p.id);
+        if (partner != -1)
+            partners.push_back(partner);
     }
     for (int id : partners)
         layout.findPiece(id)->selected = true;

@@ -5,7 +5,7 @@
 
 namespace layrail {
 
-// Pieces joined to a selected pair piece that are pair pieces themselves join the selection.
+// The partner each selected pair piece was laid with joins the selection (see pairPartnerOf).
 void selectPairPartners(Layout& layout);
 
 // Delete or Backspace on the canvas once checkDelete allowed it (and its question was answered

@@ -73,6 +73,9 @@ void CanvasView::zoomAt(double factor, double mouseX, double mouseY)
 {
     double oldZoom = zoom;
     double newZoom = std::clamp(zoom * factor, kMinWheelZoom, kMaxZoom);
+    // A fit may lie outside the wheel's range; the clamp must never turn the step around.
+    if ((factor < 1.0 && newZoom > oldZoom) || (factor > 1.0 && newZoom < oldZoom))
+        newZoom = oldZoom;
     panX = mouseX - (mouseX - panX) / oldZoom * newZoom;
     panY = mouseY - (mouseY - panY) / oldZoom * newZoom;
     zoom = newZoom;

@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "canvas/Joints.h"
+#include "document/JointGeometry.h"
 
 namespace layrail {
 
@@ -37,27 +38,48 @@ EditResult pasteAt(Layout& layout, const Clipboard& clipboard, Point world)
     const double dy = world.y - sumY / count;
 
     pushHistory(layout);
+    // The copies become the selection, so a Delete right after Paste takes them and nothing else.
+    for (PlacedPiece& p : layout.pieces)
+        p.selected = false;
+    for (SceneryItem& s : layout.scenery)
+        s.selected = false;
+    for (LayoutLabel& l : layout.labels)
+        l.selected = false;
+    for (DimensionLine& d : layout.dimensionLines)
+        d.selected = false;
+    for (LayoutShape& s : layout.shapes)
+        s.selected = false;
+    // Every copy takes its own id; a joint follows the first copy of the id it names.
     std::unordered_map<int, int> newIds;
-    for (const PlacedPiece& p : clipboard.pieces)
-        newIds[p.id] = layout.takeId();
+    std::vector<int> copyIds;
+    for (const PlacedPiece& p : clipboard.pieces) {
+        copyIds.push_back(layout.takeId());
+        newIds.emplace(p.id, copyIds.back());
+    }
+    std::vector<PlacedPiece> copies;
+    copies.reserve(clipboard.pieces.size());
     for (const PlacedPiece& p : clipboard.pieces) {
         PlacedPiece copy = p;
-        copy.id = newIds.at(p.id);
+        copy.id = copyIds[copies.size()];
         copy.x += dx;
         copy.y += dy;
         copy.helix = -1;
+        copy.selected = true;
         for (Joint& j : copy.joints) {
             const auto it = newIds.find(j.target);
             j = it == newIds.end() ? Joint{} : Joint{it->second, j.targetConnector};
         }
-        layout.pieces.push_back(std::move(copy));
+        copies.push_back(std::move(copy));
     }
+    freeJointsThatDoNotHold(copies);
+    for (PlacedPiece& copy : copies)
+        layout.pieces.push_back(std::move(copy));
     for (const SceneryItem& s : clipboard.scenery) {
         SceneryItem copy = s;
         copy.id = layout.takeId();
         copy.x += dx;
         copy.y += dy;
-        copy.selected = false;
+        copy.selected = true;
         layout.scenery.push_back(copy);
     }
     result.changed = true;

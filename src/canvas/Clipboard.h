@@ -20,8 +20,9 @@ struct Clipboard {
 void copySelection(const Layout& layout, Clipboard& clipboard);
 
 // "Paste" at a world point: the copies are laid with their average position on the point, with
-// fresh ids; joints among the pasted pieces follow the new ids, all others are free. Pasted scenery
-// items are unselected. A pasted helix stub is plain track: its helix record is not copied.
+// fresh ids; joints among the pasted pieces follow the new ids, all others are free. The pasted
+// pieces and scenery items become the whole selection. A pasted helix stub is plain track: its
+// helix record is not copied.
 EditResult pasteAt(Layout& layout, const Clipboard& clipboard, Point world);
 
 } // namespace layrail

@@ -126,9 +126,17 @@ void searchMoveSnap(const Layout& layout, MoveDrag& drag)
     if (nearby.empty())
         return;
 
+    // A connector joined to another moved piece is taken: it moves with its partner.
+    std::unordered_set<int> movedIds;
+    for (const StartPose& s : drag.pieces)
+        movedIds.insert(s.id);
+    std::vector<bool> usable;
     double best = DBL_MAX;
     for (const auto& [p, cat] : moving) {
-        const SnapResult r = findSnap(*cat, Pose{p->x, p->y, p->heading}, nearby);
+        usable.assign(cat->connectors.size(), true);
+        for (size_t c = 0; c < usable.size() && c < p->joints.size(); ++c)
+            usable[c] = p->joints[c].target == -1 || movedIds.count(p->joints[c].target) == 0;
+        const SnapResult r = findSnap(*cat, Pose{p->x, p->y, p->heading}, nearby, usable);
         if (r.found && r.distance < best) {
             best = r.distance;
             drag.snap = r;

@@ -93,11 +93,26 @@ void addSpokeExtensions(Layout& layout, EditSnapshot& snapshot, int turntableId)
 
 EditMessage incompatibleMessage(const CompatibilityResult& c)
 {
-    return {"Incompatible Track Systems",
-            std::string(systemName(c.movingSystem)) + " cannot connect to " + systemName(c.otherSystem) +
-                ".\n\nThese track systems are not compatible.\nUse adapter track 24922 to connect C-Track to "
-                "K-Track.",
-            MessageIcon::Warning};
+    std::string text = std::string(systemName(c.movingSystem)) + " cannot connect to " + systemName(c.otherSystem) +
+                       ".\n\nThese track systems are not compatible.";
+    // The adapter joins exactly these two systems; for any other pair it would be bad advice.
+    const bool cAndK = (c.movingSystem == TrackSystem::MarklinC && c.otherSystem == TrackSystem::MarklinK) ||
+                       (c.movingSystem == TrackSystem::MarklinK && c.otherSystem == TrackSystem::MarklinC);
+    if (cAndK)
+        text += "\nUse adapter track 24922 to connect C-Track to K-Track.";
+    return {"Incompatible Track Systems", text, MessageIcon::Warning};
+}
+
+// A piece attached at a chosen end by clone or autoConnect meets only its own system there.
+bool refuseIncompatibleEnd(const CatalogPiece& moving, int attach, const CatalogPiece& anchor, int end,
+                           EditResult& result)
+{
+    const TrackSystem movingSystem = moving.connectorSystem(attach);
+    const TrackSystem otherSystem = anchor.connectorSystem(end);
+    if (movingSystem == otherSystem)
+        return false;
+    result.message = incompatibleMessage({true, movingSystem, otherSystem});
+    return true;
 }
 
 // Pieces placed by one edit carry the ids taken since it began; with the snap switch on, their
@@ -241,6 +256,8 @@ EditResult clonePiece(Layout& layout, int pieceId)
     if (end == -1)
         return result;
     const int attach = end == 0 && count >= 2 ? 1 : 0;
+    if (refuseIncompatibleEnd(*cat, attach, *cat, end, result))
+        return result;
 
     EditSnapshot snapshot(layout);
     const int firstNewId = layout.nextId;
@@ -279,6 +296,8 @@ EditResult autoConnect(Layout& layout, const std::string& article)
     if (end == -1)
         return result;
     const int attach = end == 0 && cat->connectors.size() >= 2 ? 1 : 0;
+    if (refuseIncompatibleEnd(*cat, attach, *anchorCat, end, result))
+        return result;
 
     const int anchorId = anchor->id;
     EditSnapshot snapshot(layout);

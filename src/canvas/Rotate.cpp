@@ -8,6 +8,7 @@
 
 #include "canvas/Joints.h"
 #include "canvas/Locks.h"
+#include "canvas/RotateJoints.h"
 #include "catalog/SceneryCatalog.h"
 #include "document/WorldConnectors.h"
 
@@ -176,6 +177,13 @@ EditResult rotateSelectionByWheel(Layout& layout, int wheelRotation, bool shift)
     EditResult result;
     if (wheelRotation == 0 || !anySelected(layout))
         return result;
+    if (!selectionIsOneHelix(layout)) {
+        const LockRefusal lock = checkLocks(layout, "rotate");
+        if (lock.refused) {
+            result.message = lock.asMessage();
+            return result;
+        }
+    }
     const double step = (shift ? 5.0 : 15.0) * (wheelRotation < 0 ? -1.0 : 1.0);
     const Point centre = wheelRotationCentre(layout);
     pushHistory(layout);
@@ -197,6 +205,7 @@ EditResult rotateSelectionByWheel(Layout& layout, int wheelRotation, bool shift)
         orbit(h.cx, h.cy, centre, step);
         h.heading = normalizeHeading(h.heading + step);
     }
+    rejoinAfterTurn(layout);
     result.changed = true;
     result.selectionChanged = true;
     return result;
@@ -250,6 +259,7 @@ EditResult rotateSelectionStep(Layout& layout)
                                              def->category == SceneryCategory::Signals);
         turnAbout(s, centre, wide ? 30.0 : 15.0);
     }
+    rejoinAfterTurn(layout);
     result.changed = true;
     result.selectionChanged = true;
     return result;
@@ -322,6 +332,7 @@ RotateStep updateRotateDrag(Layout& layout, RotateDrag& drag, const CanvasView& 
             turnFromStart(*item, s.pose, drag.centre, delta);
     if (Helix* helix = findHelix(layout, drag.helixId))
         helix->heading = normalizeHeading(drag.helixStartHeading + delta);
+    rejoinAfterTurn(layout);
     return step;
 }
 

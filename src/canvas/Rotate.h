@@ -15,8 +15,10 @@ namespace layrail {
 // of curves) and scenery footprints: the pivot of Ctrl+wheel rotation.
 Point wheelRotationCentre(const Layout& layout);
 
+// Every rotation frees the joints the turn pulled apart and joins the ends that now meet.
+
 // Ctrl+wheel with a selection: 15 degrees a notch (5 with Shift), backwards for a negative rotation,
-// about wheelRotationCentre. No lock check.
+// about wheelRotationCentre; refused by the locks unless the selection is one whole helix.
 EditResult rotateSelectionByWheel(Layout& layout, int wheelRotation, bool shift);
 
 // Alt+right click: 30 degrees about the helix centre (one whole helix) or the first selected

@@ -13,7 +13,8 @@ double unitFactor(LengthUnit unit);
 // Distance between ruler ticks in the unit: the first step of the unit's list at least 60 px apart.
 double rulerTickStep(LengthUnit unit, double zoom);
 
-// A tick's label: whole units, or inches to the nearest half with the inch sign.
+// A tick's label in the unit, with the decimals its value needs (inches to the nearest quarter,
+// with the inch sign).
 std::string rulerLabel(LengthUnit unit, double value);
 
 struct RulerTick {

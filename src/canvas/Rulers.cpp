@@ -67,16 +67,15 @@ double rulerTickStep(LengthUnit unit, double zoom)
 
 std::string rulerLabel(LengthUnit unit, double value)
 {
-    char buffer[32];
-    if (unit == LengthUnit::Inches) {
-        double halves = std::round(value * 2.0) / 2.0;
-        if (halves == std::floor(halves))
-            std::snprintf(buffer, sizeof buffer, "%.0f\"", halves + 0.0);
-        else
-            std::snprintf(buffer, sizeof buffer, "%.1f\"", halves);
-    } else {
-        std::snprintf(buffer, sizeof buffer, "%.0f", value + 0.0);
-    }
+    // Ticks lie on quarter inches and half centimetres at the finest steps: a label carries as many
+    // decimals as its value needs, so neighbouring ticks never read alike.
+    const double quarters = std::round(value * 4.0) / 4.0;
+    const double shown = unit == LengthUnit::Inches ? quarters : value;
+    int decimals = 0;
+    if (shown != std::round(shown))
+        decimals = shown * 2.0 == std::round(shown * 2.0) ? 1 : 2;
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%.*f%s", decimals, shown + 0.0, unit == LengthUnit::Inches ? "\"" : "");
     return buffer;
 }
 

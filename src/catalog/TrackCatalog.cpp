@@ -16,6 +16,14 @@ const char* systemName(TrackSystem system)
         return "Marklin K-Track";
     case TrackSystem::TrixC:
         return "TRIX C-Track";
+    case TrackSystem::MarklinZ:
+        return "Marklin Z-Track";
+    case TrackSystem::RokuhanZ:
+        return "Rokuhan Z";
+    case TrackSystem::MinitrixN:
+        return "Minitrix N";
+    case TrackSystem::KatoN:
+        return "Kato N";
     default:
         return "Unknown";
     }

@@ -59,7 +59,7 @@ struct CatalogPiece {
     }
 };
 
-// Short system name used in the incompatibility message.
+// The system's name in the incompatibility message; "Unknown" for a value that is no system.
 const char* systemName(TrackSystem system);
 
 } // namespace layrail

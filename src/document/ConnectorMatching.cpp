@@ -98,13 +98,17 @@ void forEachNearPair(const CatalogPiece& moving, const Pose& pose, const List& p
 }
 
 template <typename List>
-SnapResult findSnapIn(const CatalogPiece& moving, const Pose& pose, const List& placed)
+SnapResult findSnapIn(const CatalogPiece& moving, const Pose& pose, const List& placed,
+                      const std::vector<bool>* usable = nullptr)
 {
     SnapResult result;
     double best = DBL_MAX;
     forEachNearPair(moving, pose, placed,
                     [&](const PlacedPiece& p, const CatalogPiece& cat, const Connector& a, const Connector& b,
                         double d) {
+                        if (usable != nullptr && static_cast<size_t>(b.index) < usable->size() &&
+                            !(*usable)[static_cast<size_t>(b.index)])
+                            return false;
                         // Ties keep the earlier pair.
                         if (cat.connectorSystem(a.index) != moving.connectorSystem(b.index) || !(d < best))
                             return false;
@@ -154,6 +158,12 @@ SnapResult findSnap(const CatalogPiece& moving, const Pose& pose, const std::vec
 SnapResult findSnap(const CatalogPiece& moving, const Pose& pose, const std::vector<PlacedPiece>& placed)
 {
     return findSnapIn(moving, pose, placed);
+}
+
+SnapResult findSnap(const CatalogPiece& moving, const Pose& pose, const std::vector<const PlacedPiece*>& placed,
+                    const std::vector<bool>& usable)
+{
+    return findSnapIn(moving, pose, placed, &usable);
 }
 
 CompatibilityResult checkCompatibility(const CatalogPiece& moving, const Pose& pose,

@@ -30,6 +30,10 @@ struct CompatibilityResult {
 
 SnapResult findSnap(const CatalogPiece& moving, const Pose& pose, const std::vector<const PlacedPiece*>& placed);
 SnapResult findSnap(const CatalogPiece& moving, const Pose& pose, const std::vector<PlacedPiece>& placed);
+// Only the moving piece's connectors whose entry in `usable` is true take part (an index beyond
+// the list takes part).
+SnapResult findSnap(const CatalogPiece& moving, const Pose& pose, const std::vector<const PlacedPiece*>& placed,
+                    const std::vector<bool>& usable);
 CompatibilityResult checkCompatibility(const CatalogPiece& moving, const Pose& pose,
                                        const std::vector<const PlacedPiece*>& placed);
 CompatibilityResult checkCompatibility(const CatalogPiece& moving, const Pose& pose,

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "document/IdSpace.h"
+
 namespace layrail {
 
 namespace {
@@ -66,6 +68,7 @@ void restoreSnapshot(Layout& layout, const HistorySnapshot& snapshot)
 {
     transferContent(snapshot, layout);
     restoreExtras(snapshot, layout);
+    raiseNextIdAboveContent(layout);
 }
 
 void pushHistory(Layout& layout, SnapshotExtras extras)
@@ -83,6 +86,7 @@ bool undo(Layout& layout)
     HistorySnapshot previous = std::move(layout.undoStack.back());
     layout.undoStack.pop_back();
     layout.redoStack.push_back(swapContent(layout, std::move(previous)));
+    raiseNextIdAboveContent(layout);
     return true;
 }
 
@@ -93,6 +97,7 @@ bool redo(Layout& layout)
     HistorySnapshot next = std::move(layout.redoStack.back());
     layout.redoStack.pop_back();
     layout.undoStack.push_back(swapContent(layout, std::move(next)));
+    raiseNextIdAboveContent(layout);
     return true;
 }
 

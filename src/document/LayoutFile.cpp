@@ -166,6 +166,11 @@ void appendHelices(std::string& out, const Layout& layout)
 
 std::string writeLayout(const Layout& layout, const std::string& path, const std::string& name)
 {
+    return writeDocument(path, layoutText(layout, name));
+}
+
+std::string layoutText(const Layout& layout, const std::string& name)
+{
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     out += "<layout";
     appendTextAttribute(out, "name", name);
@@ -190,7 +195,7 @@ std::string writeLayout(const Layout& layout, const std::string& path, const std
     appendTunnels(out, layout);
     appendHelices(out, layout);
     out += "</layout>\n";
-    return writeDocument(path, out);
+    return out;
 }
 
 } // namespace layrail

@@ -5,6 +5,8 @@
 
 #include "catalog/TrackCatalog.h"
 #include "document/DocumentElements.h"
+#include "document/IdRepair.h"
+#include "document/IdSpace.h"
 #include "document/LineReader.h"
 #include "document/XmlLine.h"
 
@@ -265,7 +267,7 @@ void spreadHelixSelection(std::vector<PlacedPiece>& pieces)
 
 } // namespace
 
-std::string readLayout(const std::string& path, Layout& layout, std::string& name)
+std::string readLayout(const std::string& path, Layout& layout, std::string& name, bool repairIds)
 {
     FileContent content;
     content.activeLevel = layout.activeLevel;
@@ -289,6 +291,10 @@ std::string readLayout(const std::string& path, Layout& layout, std::string& nam
     layout.activeLevel = content.activeLevel;
     layout.units = content.units;
     layout.nextId = content.maxId + 1;
+    // The dimension lines stay from before the read and keep their ids out of the file's way.
+    raiseNextIdAboveContent(layout);
+    if (repairIds)
+        renumberDuplicateIds(layout);
     layout.ensureDefaultLevel();
     layout.updateCurrentGradeRun();
     name = std::move(content.name);

@@ -10,12 +10,20 @@ namespace layrail {
 
 std::string writeBlock(const Layout& layout, const std::string& path, const std::string& name)
 {
+    const std::string text = blockText(layout, name);
+    if (text.empty())
+        return "No pieces or scenery selected";
+    return writeDocument(path, text);
+}
+
+std::string blockText(const Layout& layout, const std::string& name)
+{
     const auto isSelectedPiece = [](const PlacedPiece& p) { return p.selected; };
     const auto isSelectedItem = [](const SceneryItem& s) { return s.selected; };
     const bool anyPiece = std::any_of(layout.pieces.begin(), layout.pieces.end(), isSelectedPiece);
     const bool anyItem = std::any_of(layout.scenery.begin(), layout.scenery.end(), isSelectedItem);
     if (!anyPiece && !anyItem)
-        return "No pieces or scenery selected";
+        return {};
 
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     out += "<block";
@@ -32,7 +40,7 @@ std::string writeBlock(const Layout& layout, const std::string& path, const std:
         out += "  </scenery>\n";
     }
     out += "</block>\n";
-    return writeDocument(path, out);
+    return out;
 }
 
 std::string readBlock(const std::string& path, LibraryBlock& block)

@@ -15,6 +15,8 @@ struct LibraryBlock {
 
 // Writes the selected pieces and scenery items; returns an error text, empty on success.
 std::string writeBlock(const Layout& layout, const std::string& path, const std::string& name);
+// The text writeBlock puts in the file; empty when nothing is selected.
+std::string blockText(const Layout& layout, const std::string& name);
 std::string readBlock(const std::string& path, LibraryBlock& block);
 
 } // namespace layrail

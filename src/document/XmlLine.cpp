@@ -85,21 +85,31 @@ std::string unescapeXml(std::string_view text)
     return out;
 }
 
+// Quotes pair up from the start of the line: an equals sign after an odd number of them lies
+// inside a value, where a name followed by "=\"" is only text.
 std::string_view rawAttribute(std::string_view line, std::string_view name)
 {
-    std::string pattern;
-    pattern.reserve(name.size() + 3);
-    pattern += ' ';
-    pattern += name;
-    pattern += "=\"";
-    const size_t at = line.find(pattern);
-    if (at == std::string_view::npos)
-        return {};
-    const size_t start = at + pattern.size();
-    const size_t end = line.find('"', start);
-    if (end == std::string_view::npos)
-        return {};
-    return line.substr(start, end - start);
+    bool inValue = false;
+    size_t nameStart = std::string_view::npos; // just after the last blank outside a value
+    for (size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"') {
+            inValue = !inValue;
+            nameStart = std::string_view::npos;
+        } else if (c == ' ') {
+            nameStart = i + 1;
+        } else if (c == '=') {
+            const bool opens = !inValue && i + 1 < line.size() && line[i + 1] == '"';
+            if (opens && nameStart != std::string_view::npos && line.substr(nameStart, i - nameStart) == name) {
+                const size_t end = line.find('"', i + 2);
+                if (end == std::string_view::npos)
+                    return {};
+                return line.substr(i + 2, end - (i + 2));
+            }
+            nameStart = std::string_view::npos;
+        }
+    }
+    return {};
 }
 
 namespace {
@@ -159,6 +169,18 @@ const TagTable& tagTable()
 {
     static const TagTable table;
     return table;
+}
+
+// Bit k of the result is the parity of bits 0 to k.
+std::uint64_t prefixParity(std::uint64_t bits)
+{
+    bits ^= bits << 1;
+    bits ^= bits << 2;
+    bits ^= bits << 4;
+    bits ^= bits << 8;
+    bits ^= bits << 16;
+    bits ^= bits << 32;
+    return bits;
 }
 
 unsigned lowestBit(std::uint64_t bits) { return static_cast<unsigned>(__builtin_ctzll(bits)); }
@@ -272,8 +294,9 @@ XmlLine::XmlLine(std::string_view line, std::size_t lineNumber, std::string& err
 // neither tags nor attributes need a loop over the bytes.
 //
 // Every tag text begins with '<', so matching what follows each '<' answers whether
-// the line contains it. An attribute is an equals sign followed by a double quote:
-// its name runs back to the previous blank, its value on to the next double quote.
+// the line contains it. An attribute is an equals sign outside every value followed by
+// a double quote: its name runs back to the previous blank, its value on to the next
+// double quote.
 // Taking them in order, the first entry of a name is its first occurrence.
 void XmlLine::scan()
 {
@@ -285,6 +308,8 @@ void XmlLine::scan()
     // The last blank, equals sign or double quote of the stretches before.
     size_t lastStop = 0;
     bool lastStopIsBlank = false;
+    // An odd number of quotes before the stretch: it begins inside a value.
+    bool inValue = false;
     for (size_t base = 0; base < size; base += 64) {
         const ByteMasks m = maskStretch(data + base, std::min<size_t>(64, size - base));
         if (m.opens != 0)
@@ -292,6 +317,10 @@ void XmlLine::scan()
         const std::uint64_t stops = m.blanks | m.equals | m.quotes;
         const bool quoteFollows = base + 64 < size && data[base + 64] == '"';
         std::uint64_t pairs = m.equals & ((m.quotes >> 1) | (static_cast<std::uint64_t>(quoteFollows) << 63));
+        // Bit k set: an odd number of quotes up to byte k, so an equals sign there lies inside a value.
+        const std::uint64_t insideValues = prefixParity(m.quotes) ^ (inValue ? ~std::uint64_t{0} : 0);
+        pairs &= ~insideValues;
+        inValue ^= (__builtin_popcountll(m.quotes) & 1) != 0;
         while (recording && pairs != 0) {
             const unsigned bit = lowestBit(pairs);
             pairs &= pairs - 1;

@@ -22,8 +22,8 @@ void appendRealAttribute(std::string& out, std::string_view name, double value);
 void appendTextAttribute(std::string& out, std::string_view name, std::string_view text);
 
 // The raw value of an attribute, found by its whole name: the first blank, name,
-// equals sign and double quote in the line, up to the next double quote. Empty when
-// missing or when the closing quote is missing.
+// equals sign and double quote in the line that lies outside every quoted value, up
+// to the next double quote. Empty when missing or when the closing quote is missing.
 std::string_view rawAttribute(std::string_view line, std::string_view name);
 
 // The element tags the document readers look for, each with its text: Piece is "<piece ",

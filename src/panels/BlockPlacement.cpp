@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "document/History.h"
+#include "document/JointGeometry.h"
 
 namespace layrail {
 
@@ -61,6 +62,10 @@ PlacedBlock placeBlock(Layout& layout, const LibraryBlock& block)
             else
                 joint = Joint{};
         }
+    }
+    // A block file may hold joints that were never true: one-sided, or between ends apart.
+    freeJointsThatDoNotHold(pieces);
+    for (PlacedPiece& piece : pieces) {
         placed.pieceIds.push_back(piece.id);
         layout.pieces.push_back(std::move(piece));
     }

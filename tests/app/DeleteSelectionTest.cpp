@@ -7,12 +7,13 @@
 namespace layrail {
 namespace {
 
-int addPiece(Layout& layout, const std::string& article, bool selected = false)
+int addPiece(Layout& layout, const std::string& article, bool selected = false, double x = 0.0)
 {
     PlacedPiece piece;
     piece.id = layout.takeId();
     piece.article = article;
     piece.selected = selected;
+    piece.x = x;
     layout.pieces.push_back(piece);
     return piece.id;
 }
@@ -30,10 +31,10 @@ struct Chain {
     Chain()
     {
         layout.ensureDefaultLevel();
-        a = addPiece(layout, "24188");
-        b = addPiece(layout, "24188");
-        c = addPiece(layout, "24188");
-        d = addPiece(layout, "24188");
+        a = addPiece(layout, "24188", false, 0.0);
+        b = addPiece(layout, "24188", false, 188.3);
+        c = addPiece(layout, "24188", false, 376.6);
+        d = addPiece(layout, "24188", false, 564.9);
         join(layout, a, 1, b, 0);
         join(layout, b, 1, c, 0);
         join(layout, c, 1, d, 0);

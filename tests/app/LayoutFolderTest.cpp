@@ -122,9 +122,14 @@ TEST(LayoutListing, DisplayNamesAndLookups)
     const std::vector<std::string> paths = {"/l/Yard.lyr", "/l/main.line.lyr", "/l/Loop.lyr", "/l/Yard.xml"};
     EXPECT_EQ(displayName("/l/main.line.lyr"), "main.line");
     EXPECT_EQ(fileNameOf("/l/Yard.xml"), "Yard.xml");
-    EXPECT_EQ(sortedDisplayNames(paths), (std::vector<std::string>{"Loop", "Yard", "Yard", "main.line"}));
+    // A saved Yard.lyr beside an older Yard.xml is one row, and that row opens the file the
+    // program saved.
+    EXPECT_EQ(sortedDisplayNames(paths), (std::vector<std::string>{"Loop", "Yard", "main.line"}));
+    EXPECT_EQ(layoutFileIndex(paths, "Yard"), 0);
+    EXPECT_EQ(layoutFileIndex({"/l/Old.xml", "/l/Old.lyr.xml"}, "Old"), 0);
+    EXPECT_EQ(layoutFileIndex(paths, "main.line"), 1);
+    EXPECT_EQ(layoutFileIndex(paths, "None"), -1);
 
-    // Two files share "Yard": delete and export take the last, open reads both in list order.
     EXPECT_EQ(lastWithDisplayName(paths, "Yard"), 3);
     EXPECT_EQ(lastWithDisplayName(paths, "Loop"), 2);
     EXPECT_EQ(lastWithDisplayName(paths, "None"), -1);
@@ -142,6 +147,10 @@ TEST(ExportName, DropsOneExtensionSoLyrIsNotDoubled)
     EXPECT_EQ(exportName(" Yard.lyr "), "Yard");
     EXPECT_EQ(exportName("Yard.xml"), "Yard");
     EXPECT_EQ(exportName("Yard.backup.lyr"), "Yard.backup");
+    EXPECT_EQ(exportName("Yard.LYR"), "Yard");
+    // A dot that starts no layout extension belongs to the name.
+    EXPECT_EQ(exportName("Yard.backup"), "Yard.backup");
+    EXPECT_EQ(exportName("Layout v1.2"), "Layout v1.2");
     EXPECT_EQ(exportName("   "), "");
     EXPECT_EQ(layoutPath("/dest", exportName("Yard.xml")).path, "/dest" + kSep + "Yard.lyr");
 }

@@ -82,8 +82,54 @@ TEST(NewLayout, UndoBringsTheContentBackButNotLevelsOrBaseboard)
     EXPECT_TRUE(layout.currentGradeRun.active);
     EXPECT_EQ(layout.levels.size(), 1u);
     EXPECT_TRUE(layout.baseboard.vertices.empty());
-    // Ids keep counting from the restart, the history does not rewind them.
-    EXPECT_EQ(layout.nextId, 1);
+    // The restored pieces hold ids 1 to 3: the counter moves above them, so no id repeats.
+    EXPECT_EQ(layout.nextId, 4);
+}
+
+TEST(NewLayout, IdsStayUniqueThroughUndoAndRedoAcrossNew)
+{
+    Layout layout = filledLayout();
+    layout.scenery.clear();
+    layout.labels.clear();
+    layout.dimensionLines.clear();
+    layout.shapes.clear();
+    layout.tunnels.clear();
+    layout.helices.clear();
+    const auto addStraight = [](Layout& l) {
+        pushHistory(l);
+        PlacedPiece piece;
+        piece.id = l.takeId();
+        piece.article = "24188";
+        l.pieces.push_back(piece);
+    };
+    const auto idsUnique = [](const Layout& l) {
+        for (size_t i = 0; i < l.pieces.size(); ++i)
+            for (size_t k = i + 1; k < l.pieces.size(); ++k)
+                if (l.pieces[i].id == l.pieces[k].id)
+                    return false;
+        for (const PlacedPiece& p : l.pieces)
+            if (p.id >= l.nextId)
+                return false;
+        return true;
+    };
+
+    startNewLayout(layout);
+    addStraight(layout); // takes id 1 again, in a new layout
+    ASSERT_TRUE(undo(layout));
+    ASSERT_TRUE(undo(layout)); // the pieces from before New, ids 1 to 3
+    addStraight(layout);
+    EXPECT_TRUE(idsUnique(layout));
+    EXPECT_EQ(layout.pieces.back().id, 4);
+
+    startNewLayout(layout);
+    addStraight(layout);
+    ASSERT_TRUE(undo(layout));
+    ASSERT_TRUE(undo(layout));
+    ASSERT_TRUE(redo(layout));
+    ASSERT_TRUE(redo(layout));
+    EXPECT_TRUE(idsUnique(layout));
+    addStraight(layout);
+    EXPECT_TRUE(idsUnique(layout));
 }
 
 } // namespace

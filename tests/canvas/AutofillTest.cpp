@@ -32,15 +32,25 @@ TEST(Autofill, CandidatesAreTheSystemsStraightsLongestFirstInCatalogOrder)
         EXPECT_EQ(p->system, TrackSystem::MarklinC);
         EXPECT_EQ(p->kind, PieceKind::Straight);
     }
-    // Equal lengths keep catalog order: the straight 24188 comes before the truss bridge 74620.
-    size_t straight = 0, bridge = 0;
+    // Equal lengths keep catalog order: the straight 24094 comes before the circuit track 24994.
+    size_t straight = 0, circuit = 0;
     for (size_t i = 0; i < candidates.size(); ++i) {
-        if (candidates[i]->article == "24188")
+        if (candidates[i]->article == "24094")
             straight = i;
-        if (candidates[i]->article == "74620")
-            bridge = i;
+        if (candidates[i]->article == "24994")
+            circuit = i;
     }
-    EXPECT_LT(straight, bridge);
+    EXPECT_LT(straight, circuit);
+}
+
+TEST(Autofill, CandidatesArePlainStraightsOnly)
+{
+    for (TrackSystem system : {TrackSystem::MarklinC, TrackSystem::MarklinK, TrackSystem::TrixC, TrackSystem::MarklinZ})
+        for (const CatalogPiece* p : fillCandidates(system)) {
+            EXPECT_FALSE(p->bridge || p->ramp || p->pair) << p->article;
+            EXPECT_TRUE(p->connectorSystems.empty()) << p->article;
+            EXPECT_NE(p->article, "74871");
+        }
 }
 
 TEST(Autofill, ExactStraightGapOffers24188First)
@@ -165,4 +175,46 @@ TEST(Autofill, PlacingJoinsTheFillAtBothEnds)
     EXPECT_TRUE(joined(layout, f1.id, 1, f2.id, 0));
     EXPECT_TRUE(joined(layout, f2.id, 1, b, 0));
     EXPECT_TRUE(consistent(layout));
+}
+
+TEST(Autofill, OnlyFillsWhoseFarEndLandsOnTheOtherEndAreOffered)
+{
+    // B's end 5 mm to the side of A's line: the straights would end beside it, never on it.
+    Layout beside = withLevel();
+    const int a = lay(beside, "24188", 0, 0, 0);
+    const int b = lay(beside, "24188", 188.3 + 188.3, 5.0, 0);
+    selectPieces(beside, {a, b});
+    AutofillPlan plan = planAutofill(beside);
+    EXPECT_EQ(plan.message.title, "Autofill - No Solution");
+
+    // B turned 3 degrees: within the pair's facing, but a fill would meet it askew.
+    Layout askew = gapLayout(188.3, 3.0);
+    plan = planAutofill(askew);
+    EXPECT_EQ(plan.message.title, "Autofill - No Solution");
+
+    // 188.3 and 94.2 + 94.2 lie within the search's 1.5 mm of a 189.5 mm gap, but end over 1 mm short.
+    Layout short1 = gapLayout(189.5);
+    plan = planAutofill(short1);
+    EXPECT_EQ(plan.message.title, "Autofill - No Solution");
+
+    // At 189 mm they land within 1 mm and are offered, with any longer combination that does.
+    Layout near = gapLayout(189.0);
+    plan = planAutofill(near);
+    ASSERT_FALSE(plan.solutions.empty());
+    for (const FillSolution& s : plan.solutions)
+        EXPECT_LE(std::fabs(s.total - 189.0), 1.0) << fillLine(s);
+    const EditResult r = placeFill(near, plan.gap, plan.solutions.back());
+    EXPECT_TRUE(r.changed);
+    EXPECT_TRUE(consistent(near));
+}
+
+TEST(Autofill, EndsOfAnotherSystemGetNoFill)
+{
+    Layout layout = withLevel();
+    const int a = lay(layout, "24188", 0, 0, 0);
+    // The adapter laid backwards: its K-Track end faces A's C-Track end.
+    const int b = lay(layout, "24922", 188.3 + 188.3 + 180.0, 0, 180);
+    selectPieces(layout, {a, b});
+    const AutofillPlan plan = planAutofill(layout);
+    EXPECT_EQ(plan.message.title, "Autofill - No Solution");
 }

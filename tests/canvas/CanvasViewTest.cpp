@@ -54,6 +54,23 @@ TEST(CanvasViewTest, WheelZoomStaysWithinItsLimits)
     EXPECT_DOUBLE_EQ(view.panY, before.panY);
 }
 
+TEST(CanvasViewTest, ZoomOutBelowTheWheelFloorStaysPut)
+{
+    // A fit to a large layout lands below the wheel's floor; zooming out from there must not zoom in.
+    CanvasView view;
+    view.zoom = 0.1;
+    view.panX = 40.0;
+    const CanvasView before = view;
+    view.zoomCentre(0.8, 800, 600);
+    EXPECT_DOUBLE_EQ(view.zoom, before.zoom);
+    EXPECT_DOUBLE_EQ(view.panX, before.panX);
+    view.zoomAt(kWheelOut, 10, 10);
+    EXPECT_DOUBLE_EQ(view.zoom, before.zoom);
+    // Zooming in from there still climbs into the wheel's range.
+    view.zoomCentre(1.25, 800, 600);
+    EXPECT_DOUBLE_EQ(view.zoom, kMinWheelZoom);
+}
+
 TEST(CanvasViewTest, ZoomCentreUsesIntegerHalvesOfTheClientArea)
 {
     CanvasView view;

@@ -39,8 +39,11 @@ TEST(Paste, FreshIdsAtTheMouseWithInnerJointsRemapped)
     EXPECT_TRUE(joined(layout, b, 1, c, 0));
     ASSERT_EQ(layout.scenery.size(), 2u);
     EXPECT_NEAR(layout.scenery[1].y, 1300.0, 1e-9);
-    EXPECT_FALSE(layout.scenery[1].selected);
     EXPECT_GT(layout.scenery[1].id, pb.id);
+    // The copies, and only they, are the selection now.
+    EXPECT_EQ(selectedIds(layout), (std::vector<int>{pa.id, pb.id}));
+    EXPECT_TRUE(layout.scenery[1].selected);
+    EXPECT_FALSE(layout.scenery[0].selected);
     EXPECT_TRUE(consistent(layout));
 
     pasteAt(layout, clipboard, {0, 0});
@@ -110,6 +113,21 @@ TEST(Locks, TunnelTrackAndPortalsAndTheFreeCase)
     piece(layout, covered).selected = true;
     lock = checkLocks(layout, "delete");
     EXPECT_EQ(lock.message, "Selection includes tunnel track or portals. Remove the tunnel first, then delete.");
+}
+
+TEST(Paste, DeleteRightAfterPasteTakesOnlyTheCopy)
+{
+    Layout layout = withLevel();
+    const auto [a, b, c] = layJoinedStraights(layout);
+    selectPieces(layout, {b});
+    Clipboard clipboard;
+    copySelection(layout, clipboard);
+    pasteAt(layout, clipboard, {500, 500});
+    deleteFromCanvas(layout);
+    ASSERT_EQ(layout.pieces.size(), 3u);
+    EXPECT_TRUE(joined(layout, a, 1, b, 0));
+    EXPECT_TRUE(joined(layout, b, 1, c, 0));
+    EXPECT_TRUE(consistent(layout));
 }
 
 TEST(Delete, PairPartnerGoesTooAndNeighboursAreFreed)

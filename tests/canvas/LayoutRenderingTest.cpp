@@ -352,13 +352,14 @@ TEST(LayoutRenderingTest, GradeArrowPointsAlongTheRun)
     EXPECT_EQ(text->font.size, 8);
     EXPECT_TRUE(text->font.bold);
 
-    // A falling run anchored where only connector 1 is joined points back.
+    // A falling run anchored where only connector 1 is joined points back, from over its own piece.
     layout.gradeRuns[0].angle = -1.5;
     anchor.setJoint(1, 55, 0);
     RecordingTarget back = render(layout);
     auto falling = back.where([](const Call& c) { return c.kind == Kind::Line && c.pen.colour == rgb(30, 100, 200); });
     ASSERT_EQ(falling.size(), 1u);
-    EXPECT_TRUE(near(falling[0]->points[0], 154 - 188, 60));
+    EXPECT_TRUE(near(falling[0]->points[0], 154, 60));
+    EXPECT_TRUE(near(falling[0]->points[1], 134, 60));
     EXPECT_NE(back.firstText("-1.5 deg"), nullptr);
 
     CanvasView far = unitView();

@@ -32,9 +32,20 @@ TEST(RulerTest, LabelsInTheUnit)
     EXPECT_EQ(rulerLabel(LengthUnit::Centimetres, -20.0), "-20");
     EXPECT_EQ(rulerLabel(LengthUnit::Inches, 2.0), "2\"");
     EXPECT_EQ(rulerLabel(LengthUnit::Inches, 1.5), "1.5\"");
-    // Quarter inches round to the nearest half.
-    EXPECT_EQ(rulerLabel(LengthUnit::Inches, 0.25), "0.5\"");
-    EXPECT_EQ(rulerLabel(LengthUnit::Inches, 0.75), "1\"");
+    EXPECT_EQ(rulerLabel(LengthUnit::Inches, 0.25), "0.25\"");
+    EXPECT_EQ(rulerLabel(LengthUnit::Centimetres, 1.5), "1.5");
+}
+
+TEST(RulerTest, NeighbouringTicksReadDifferentlyAtEveryZoom)
+{
+    for (LengthUnit unit : {LengthUnit::Millimetres, LengthUnit::Centimetres, LengthUnit::Inches}) {
+        for (double zoom = 0.05; zoom <= 20.0; zoom *= 1.25) {
+            const std::vector<RulerTick> ticks = rulerTicks(unit, zoom, -333.0, 1600);
+            for (size_t i = 1; i < ticks.size(); ++i)
+                EXPECT_NE(rulerLabel(unit, ticks[i - 1].value), rulerLabel(unit, ticks[i].value))
+                    << "unit " << static_cast<int>(unit) << " zoom " << zoom;
+        }
+    }
 }
 
 TEST(RulerTest, TicksStartJustLeftOfTheEdgeAndSkipTheCorner)

@@ -311,7 +311,7 @@ TEST(TrackCatalogNames, SystemNames)
     EXPECT_STREQ(systemName(TrackSystem::MarklinC), "Marklin C-Track");
     EXPECT_STREQ(systemName(TrackSystem::MarklinK), "Marklin K-Track");
     EXPECT_STREQ(systemName(TrackSystem::TrixC), "TRIX C-Track");
-    EXPECT_STREQ(systemName(TrackSystem::MarklinZ), "Unknown");
-    EXPECT_STREQ(systemName(TrackSystem::KatoN), "Unknown");
+    EXPECT_STREQ(systemName(TrackSystem::MarklinZ), "Marklin Z-Track");
+    EXPECT_STREQ(systemName(TrackSystem::KatoN), "Kato N");
     EXPECT_STREQ(systemName(static_cast<TrackSystem>(42)), "Unknown");
 }

@@ -40,6 +40,7 @@ TEST(StructureCheck, SoundTunnelsHelicesAndRunsPass)
     h.topR2 = 6;
     layout.helices = {h};
     layout.gradeRuns = {{2.0, 2, 1}, {1.0, -1, 1}};
+    layout.nextId = 11;
     EXPECT_TRUE(findLayoutProblems(layout).empty());
 }
 
@@ -55,16 +56,17 @@ TEST(StructureCheck, ReportsReferencesToRecordsThatAreGone)
     h.topR1 = 1;
     layout.helices = {h};
     layout.gradeRuns = {{2.0, 53, 1}};
+    layout.nextId = 54;
 
     const std::vector<std::string> problems = findLayoutProblems(layout);
-    EXPECT_TRUE(reports(problems, "tunnel 8: portal 70 is missing"));
-    EXPECT_TRUE(reports(problems, "tunnel 8: portal 71 is missing"));
-    EXPECT_TRUE(reports(problems, "tunnel 8: anchor piece 50 is missing"));
-    EXPECT_TRUE(reports(problems, "tunnel 8: covered piece 51 is missing"));
-    EXPECT_TRUE(reports(problems, "helix 10: stub 52 is missing"));
-    EXPECT_TRUE(reports(problems, "helix 10: stub 1 is marked as helix -1"));
-    EXPECT_TRUE(reports(problems, "piece 3: helix 11 is missing"));
+    EXPECT_TRUE(reports(problems, "tunnel 8: portal A scenery item 70 does not exist"));
+    EXPECT_TRUE(reports(problems, "tunnel 8: portal B scenery item 71 does not exist"));
+    EXPECT_TRUE(reports(problems, "tunnel 8: anchor B piece 50 does not exist"));
+    EXPECT_TRUE(reports(problems, "tunnel 8: covered piece 51 does not exist"));
+    EXPECT_TRUE(reports(problems, "helix 10: bottom R2 piece 52 does not exist"));
+    EXPECT_TRUE(reports(problems, "helix 10: top R1 piece 1 is marked as helix -1"));
+    EXPECT_TRUE(reports(problems, "piece 3: helix 11 does not exist"));
     EXPECT_TRUE(reports(problems, "piece 4: marked as helix 10 but is not one of its stubs"));
-    EXPECT_TRUE(reports(problems, "grade run: anchor piece 53 is missing"));
+    EXPECT_TRUE(reports(problems, "grade run 1: anchor piece 53 does not exist"));
     EXPECT_EQ(problems.size(), 9u);
 }

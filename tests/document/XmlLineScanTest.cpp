@@ -46,7 +46,7 @@ TEST(XmlLineScan, AttributesFollowTheWholeNameRule)
     for (const char* line : {
              "<a id=\"1\" id=\"2\"/>",                     // the first occurrence wins
              "<a xid=\"9\" id=\"4\"/>",                    // a longer name is another name
-             "<a text=\"foo x=\" y=\"3\"/>",               // a name may hide inside a value
+             "<a text=\"foo x=\" y=\"3\"/>",               // a name inside a value is no attribute
              "<a a=\"1\"x=\"2\" x=\"3\"/>",                // no blank before: not an attribute
              "<a x=\"1",                                   // no closing quote
              "<a x=\"\" x=\"5\"/>",                        // an empty first value stays empty
@@ -58,6 +58,19 @@ TEST(XmlLineScan, AttributesFollowTheWholeNameRule)
              "<a \tid=\"1\" id=\"2\"/>",                   // a tab is no blank
          })
         expectSameAsPlainSearch(line);
+}
+
+TEST(XmlLineScan, NamesInsideQuotedValuesAreNotAttributes)
+{
+    EXPECT_EQ(rawAttribute("<layout name=\"Yard units=\" version=\"1\" units=\"2\">", "units"), "2");
+    EXPECT_EQ(rawAttribute("<a text=\"foo x=\" y=\"3\"/>", "x"), "");
+    EXPECT_EQ(rawAttribute("<a text=\"foo x=\" y=\"3\"/>", "y"), "3");
+    EXPECT_EQ(rawAttribute("<a b=\"1\" c=\" d=\" d=\"4\"/>", "d"), "4");
+    // Past 64 bytes of value the scan is in its next stretch; the value still hides the name.
+    const std::string longValue = "<label text=\"" + std::string(100, 'q') + " x=\" x=\"7\"/>";
+    std::string error;
+    EXPECT_EQ(XmlLine(longValue, 1, error).raw("x"), "7");
+    EXPECT_EQ(rawAttribute(longValue, "x"), "7");
 }
 
 TEST(XmlLineScan, LongLinesMatchThePlainSearchAcrossEveryBlockBoundary)

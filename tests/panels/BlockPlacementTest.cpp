@@ -32,12 +32,12 @@ SceneryItem scenery(int id, double x, double y)
     return item;
 }
 
-// Pieces 1 and 2 joined both ways, piece 2 also joined to piece 99 outside the block.
+// Pieces 1 and 2 joined both ways where they meet, piece 2 also joined to piece 99 outside the block.
 LibraryBlock joinedBlock()
 {
     LibraryBlock block;
     block.pieces.push_back(piece(1, "24188", 100.0, 200.0));
-    block.pieces.push_back(piece(2, "24611", 300.0, 150.0));
+    block.pieces.push_back(piece(2, "24611", 288.3, 200.0));
     block.pieces.push_back(piece(3, "24172", -50.0, 400.0));
     block.pieces[0].setJoint(1, 2, 0);
     block.pieces[1].setJoint(0, 1, 1);
@@ -93,6 +93,20 @@ TEST(BlockPlacement, JointsInsideAreRemappedBothWaysAndOutsideOnesOpened)
     EXPECT_TRUE(findLayoutProblems(layout).empty());
 }
 
+TEST(BlockPlacement, JointsThatNeverHeldAreOpened)
+{
+    // A block file may join ends that lie apart, or record a joint on one side only.
+    LibraryBlock block = joinedBlock();
+    block.pieces[1].x += 30.0;
+    block.pieces[2].setJoint(0, 1, 0);
+    Layout layout = layoutWithOnePiece();
+    placeBlock(layout, block);
+    for (int id : {10, 11, 12})
+        for (const Joint& j : layout.findPiece(id)->joints)
+            EXPECT_EQ(j.target, -1) << "piece " << id;
+    EXPECT_TRUE(findLayoutProblems(layout).empty());
+}
+
 TEST(BlockPlacement, SmallestCoordinatesLandOnTheOrigin)
 {
     Layout layout = layoutWithOnePiece();
@@ -101,7 +115,7 @@ TEST(BlockPlacement, SmallestCoordinatesLandOnTheOrigin)
     // Smallest x comes from piece 3 (-50), smallest y from the scenery item (120).
     EXPECT_DOUBLE_EQ(layout.findPiece(10)->x, 150.0);
     EXPECT_DOUBLE_EQ(layout.findPiece(10)->y, 80.0);
-    EXPECT_DOUBLE_EQ(layout.findPiece(11)->x, 350.0);
+    EXPECT_DOUBLE_EQ(layout.findPiece(11)->x, 338.3);
     EXPECT_DOUBLE_EQ(layout.findPiece(12)->x, 0.0);
     EXPECT_DOUBLE_EQ(layout.findPiece(12)->y, 280.0);
     EXPECT_DOUBLE_EQ(layout.scenery[0].x, 550.0);

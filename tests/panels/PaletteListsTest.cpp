@@ -69,9 +69,10 @@ TEST(TrackList, MarklinKGroups)
     const std::vector<std::string> expected = {
         "--- Straights", "2200", "2201", "2202", "2203", "2204", "2205", "2206", "2207", "2208", "2209", "2293",
         "--- Special Track", "2290", "2291", "2292", "2295", "2297", "2299",
-        "--- Curves R1 (360mm)", "2210", "2229",
-        "--- Curves R2 (424.6mm)", "2221", "2223", "2224", "2239",
-        "--- Curves R3 (515mm)", "2231", "2232", "2233", "2234", "2235",
+        "--- Curves R0 (295.4mm)", "2210",
+        "--- Curves R1 (360mm)", "2229", "2221",
+        "--- Curves R2 (424.6mm)", "2223", "2224", "2239", "2231", "2232",
+        "--- Curves R3 (515mm)", "2233", "2234", "2235",
         "--- Curves R4 (573.6mm)", "2241", "2251",
         "--- Curves R5 (636mm)", "2274",
         "--- Crossings", "2257", "2258", "2259",
@@ -84,6 +85,27 @@ TEST(TrackList, MarklinKGroups)
     ASSERT_EQ(list.rows.size(), expected.size());
     expectTrackRows(list, expected);
     EXPECT_EQ(list.rows[1], "2200 Straight Track Length 180 mm / 7-3/32\"");
+}
+
+// A header "Curves Rn (r mm)" promises the radius of every piece beneath it.
+TEST(TrackList, CurveHeadersNameTheRadiusOfTheirPieces)
+{
+    const TrackCatalog& catalog = TrackCatalog::instance();
+    for (int system = 0; system < kPaletteSystemCount; ++system) {
+        for (const TrackGroup& group : trackGroups(system)) {
+            const size_t open = group.name.find(" (");
+            const double headerRadius = group.name.rfind("Curves R", 0) == 0 && open != std::string::npos
+                               ? std::stod(group.name.substr(open + 2))
+                               : -1.0;
+            if (headerRadius < 0.0)
+                continue;
+            for (const std::string& article : group.articles) {
+                const CatalogPiece* piece = catalog.find(article);
+                ASSERT_NE(piece, nullptr) << article;
+                EXPECT_DOUBLE_EQ(piece->radius, headerRadius) << group.name << " holds " << piece->description;
+            }
+        }
+    }
 }
 
 TEST(TrackList, TrixCGroups)

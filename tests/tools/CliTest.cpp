@@ -250,6 +250,8 @@ TEST_F(CliTest, CompatNamesBothSystems)
     EXPECT_EQ(k.out, "incompatible=1 moving=\"Marklin K-Track\" other=\"Marklin C-Track\"\n");
     EXPECT_EQ(run({"compat", demo, "62188", "-2", "1", "180"}).out,
               "incompatible=1 moving=\"TRIX C-Track\" other=\"Marklin C-Track\"\n");
+    EXPECT_EQ(run({"compat", demo, "8500", "-2", "1", "180"}).out,
+              "incompatible=1 moving=\"Marklin Z-Track\" other=\"Marklin C-Track\"\n");
     EXPECT_EQ(run({"compat", demo, "24188", "-2", "1", "180"}).out, "incompatible=0\n");
     EXPECT_EQ(run({"compat", demo, "24922", "-2", "1", "180"}).out, "incompatible=0\n");
     EXPECT_EQ(run({"compat", demo, "2200", "-40", "0", "180"}).out, "incompatible=0\n");
