@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LayoutGenerator.h"
-#include "canvas/CanvasView.h"
+#include "render/CanvasView.h"
 #include "document/Layout.h"
 
 namespace layrail::bench {

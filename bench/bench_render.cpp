@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "RenderBenchLayouts.h"
-#include "canvas/Renderer.h"
+#include "render/Renderer.h"
 
 // The renderer's own cost, without rasterising: a target that only counts calls.
 namespace layrail {

@@ -11,8 +11,8 @@
 #include <wx/init.h>
 
 #include "RenderBenchLayouts.h"
-#include "canvas/Renderer.h"
-#include "canvas/ui/WxDrawTarget.h"
+#include "render/Renderer.h"
+#include "render/ui/WxDrawTarget.h"
 
 // Whole frames as the canvas paints them: a 1400 x 900 bitmap through wxMemoryDC, wxGCDC and the wx target.
 namespace layrail {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "canvas/CanvasView.h"
+#include "render/CanvasView.h"
 #include "canvas/EditResult.h"
 #include "canvas/SnapCandidates.h"
 #include "catalog/Geometry.h"

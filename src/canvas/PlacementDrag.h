@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "canvas/CanvasView.h"
+#include "render/CanvasView.h"
 #include "canvas/SnapCandidates.h"
 #include "catalog/Geometry.h"
 #include "document/ConnectorMatching.h"

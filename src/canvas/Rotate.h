@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "canvas/CanvasView.h"
+#include "render/CanvasView.h"
 #include "canvas/EditResult.h"
 #include "canvas/Move.h"
 #include "catalog/Geometry.h"

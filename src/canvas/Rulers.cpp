@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "canvas/RenderColours.h"
-#include "canvas/RenderSupport.h"
-#include "canvas/Renderer.h"
+#include "render/RenderColours.h"
+#include "render/RenderSupport.h"
+#include "render/Renderer.h"
 #include "canvas/RulerTicks.h"
 
 namespace layrail {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/CanvasView.h"
+#include "render/CanvasView.h"
 #include "document/Layout.h"
 
 namespace layrail {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "RenderTestSupport.h"
-#include "canvas/LengthFormat.h"
+#include "render/RenderTestSupport.h"
+#include "render/LengthFormat.h"
 #include "canvas/RulerTicks.h"
 
 namespace layrail::testing {

@@ -8,11 +8,11 @@
 #include <wx/dcmemory.h>
 
 #include "GuiTestSupport.h"
-#include "canvas/CanvasView.h"
-#include "canvas/PieceBands.h"
-#include "canvas/Renderer.h"
-#include "canvas/ui/WxDrawTarget.h"
-#include "canvas/ui/WxSpriteCache.h"
+#include "render/CanvasView.h"
+#include "render/PieceBands.h"
+#include "render/Renderer.h"
+#include "render/ui/WxDrawTarget.h"
+#include "render/ui/WxSpriteCache.h"
 #include "document/Layout.h"
 
 namespace layrail {

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <vector>
 
-#include "canvas/RenderColours.h"
-#include "canvas/RenderSupport.h"
-#include "canvas/Renderer.h"
-#include "canvas/SceneryDrawing.h"
+#include "render/RenderColours.h"
+#include "render/RenderSupport.h"
+#include "render/Renderer.h"
+#include "render/SceneryDrawing.h"
 #include "canvas/ui/CanvasPanel.h"
 #include "catalog/SceneryCatalog.h"
 #include "catalog/TrackCatalog.h"

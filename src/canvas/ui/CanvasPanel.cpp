@@ -10,8 +10,8 @@
 #include "app/ui/MainFrame.h"
 #include "canvas/CanvasStatus.h"
 #include "canvas/Placement.h"
-#include "canvas/Renderer.h"
-#include "canvas/ui/WxDrawTarget.h"
+#include "render/Renderer.h"
+#include "render/ui/WxDrawTarget.h"
 #include "panels/ui/PropertiesPanel.h"
 
 namespace layrail {

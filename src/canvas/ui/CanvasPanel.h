@@ -6,7 +6,7 @@
 #include <wx/panel.h>
 #include <wx/timer.h>
 
-#include "canvas/CanvasView.h"
+#include "render/CanvasView.h"
 #include "canvas/Clipboard.h"
 #include "canvas/EditResult.h"
 #include "canvas/Move.h"

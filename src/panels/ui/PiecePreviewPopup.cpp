@@ -4,8 +4,8 @@
 
 #include <wx/dcbuffer.h>
 
-#include "canvas/Renderer.h"
-#include "canvas/ui/WxDrawTarget.h"
+#include "render/Renderer.h"
+#include "render/ui/WxDrawTarget.h"
 #include "panels/PiecePreview.h"
 
 namespace layrail {

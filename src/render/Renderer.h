@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "canvas/CanvasView.h"
-#include "canvas/DrawTarget.h"
+#include "render/CanvasView.h"
+#include "render/DrawTarget.h"
 #include "catalog/TrackTypes.h"
 #include "document/Layout.h"
 

@@ -1,4 +1,4 @@
-#include "canvas/PieceGroups.h"
+#include "render/PieceGroups.h"
 
 #include <unordered_map>
 

@@ -1,11 +1,11 @@
-#include "canvas/Annotations.h"
+#include "render/Annotations.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
-#include "canvas/LengthFormat.h"
-#include "canvas/RenderColours.h"
+#include "render/LengthFormat.h"
+#include "render/RenderColours.h"
 #include "catalog/TrackCatalog.h"
 
 namespace layrail {

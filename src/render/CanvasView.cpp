@@ -1,4 +1,4 @@
-#include "canvas/CanvasView.h"
+#include "render/CanvasView.h"
 
 #include <algorithm>
 #include <cmath>

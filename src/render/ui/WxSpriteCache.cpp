@@ -1,4 +1,4 @@
-#include "canvas/ui/WxSpriteCache.h"
+#include "render/ui/WxSpriteCache.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,10 +1,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "canvas/PieceBands.h"
-#include "canvas/PieceDrawing.h"
-#include "canvas/RenderColours.h"
-#include "canvas/RenderSupport.h"
+#include "render/PieceBands.h"
+#include "render/PieceDrawing.h"
+#include "render/RenderColours.h"
+#include "render/RenderSupport.h"
 
 namespace layrail {
 

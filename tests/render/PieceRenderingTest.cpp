@@ -4,7 +4,7 @@
 #include <set>
 
 #include "RenderTestSupport.h"
-#include "canvas/PieceBands.h"
+#include "render/PieceBands.h"
 
 namespace layrail::testing {
 namespace {

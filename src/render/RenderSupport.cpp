@@ -1,4 +1,4 @@
-#include "canvas/RenderSupport.h"
+#include "render/RenderSupport.h"
 
 namespace layrail {
 

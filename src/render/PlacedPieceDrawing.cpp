@@ -1,10 +1,10 @@
 #include <algorithm>
 #include <string>
 
-#include "canvas/PieceDrawing.h"
-#include "canvas/RenderColours.h"
-#include "canvas/RenderSupport.h"
-#include "canvas/Renderer.h"
+#include "render/PieceDrawing.h"
+#include "render/RenderColours.h"
+#include "render/RenderSupport.h"
+#include "render/Renderer.h"
 
 namespace layrail {
 

@@ -9,7 +9,7 @@
 #include <wx/dc.h>
 #include <wx/graphics.h>
 
-#include "canvas/DrawTarget.h"
+#include "render/DrawTarget.h"
 
 namespace layrail {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "canvas/CanvasView.h"
-#include "canvas/DrawTarget.h"
+#include "render/CanvasView.h"
+#include "render/DrawTarget.h"
 #include "catalog/Geometry.h"
 
 namespace layrail {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "canvas/DrawTarget.h"
+#include "render/DrawTarget.h"
 
 namespace layrail {
 

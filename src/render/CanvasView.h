@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/DrawTarget.h"
+#include "render/DrawTarget.h"
 #include "document/Layout.h"
 
 namespace layrail {

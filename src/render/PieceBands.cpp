@@ -1,9 +1,9 @@
-#include "canvas/PieceBands.h"
+#include "render/PieceBands.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "canvas/RenderSupport.h"
+#include "render/RenderSupport.h"
 
 namespace layrail {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "canvas/CanvasView.h"
-#include "canvas/DrawTarget.h"
-#include "canvas/RenderSupport.h"
+#include "render/CanvasView.h"
+#include "render/DrawTarget.h"
+#include "render/RenderSupport.h"
 #include "document/Layout.h"
 
 namespace layrail {

@@ -13,7 +13,7 @@
 #include <wx/graphics.h>
 #include <wx/pen.h>
 
-#include "canvas/DrawTarget.h"
+#include "render/DrawTarget.h"
 
 namespace layrail {
 

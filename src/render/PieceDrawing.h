@@ -3,8 +3,8 @@
 #include <set>
 #include <vector>
 
-#include "canvas/CanvasView.h"
-#include "canvas/DrawTarget.h"
+#include "render/CanvasView.h"
+#include "render/DrawTarget.h"
 #include "catalog/Geometry.h"
 #include "catalog/TrackTypes.h"
 #include "document/Layout.h"

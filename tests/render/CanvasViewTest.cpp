@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "canvas/CanvasView.h"
+#include "render/CanvasView.h"
 #include "document/Layout.h"
 
 namespace layrail {

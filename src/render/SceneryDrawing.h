@@ -1,7 +1,7 @@
 #pragma once
 
-#include "canvas/CanvasView.h"
-#include "canvas/DrawTarget.h"
+#include "render/CanvasView.h"
+#include "render/DrawTarget.h"
 #include "catalog/SceneryCatalog.h"
 #include "document/Layout.h"
 

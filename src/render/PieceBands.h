@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "canvas/CanvasView.h"
-#include "canvas/DrawTarget.h"
+#include "render/CanvasView.h"
+#include "render/DrawTarget.h"
 #include "catalog/Geometry.h"
 
 namespace layrail {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "canvas/DrawTarget.h"
-#include "canvas/RenderColours.h"
+#include "render/DrawTarget.h"
+#include "render/RenderColours.h"
 
 namespace layrail::testing {
 

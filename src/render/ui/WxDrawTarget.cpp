@@ -1,4 +1,4 @@
-#include "canvas/ui/WxDrawTarget.h"
+#include "render/ui/WxDrawTarget.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include <wx/pen.h>
 #include <wx/tokenzr.h>
 
-#include "canvas/ui/WxSpriteCache.h"
+#include "render/ui/WxSpriteCache.h"
 
 namespace layrail {
 

@@ -1,10 +1,10 @@
-#include "canvas/SceneryDrawing.h"
+#include "render/SceneryDrawing.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "canvas/RenderColours.h"
-#include "canvas/RenderSupport.h"
+#include "render/RenderColours.h"
+#include "render/RenderSupport.h"
 
 namespace layrail {
 

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <string>
 
-#include "canvas/CanvasView.h"
-#include "canvas/RenderColours.h"
-#include "canvas/Renderer.h"
-#include "EditTestSupport.h"
+#include "render/CanvasView.h"
+#include "render/RenderColours.h"
+#include "render/Renderer.h"
+#include "canvas/EditTestSupport.h"
 #include "RecordingTarget.h"
 #include "document/Layout.h"
 

@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "canvas/PieceDrawing.h"
-#include "canvas/RenderColours.h"
+#include "render/PieceDrawing.h"
+#include "render/RenderColours.h"
 
 namespace layrail {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "RenderTestSupport.h"
-#include "canvas/PieceGroups.h"
+#include "render/PieceGroups.h"
 
 namespace layrail::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "canvas/LengthFormat.h"
+#include "render/LengthFormat.h"
 
 #include <cstdio>
 

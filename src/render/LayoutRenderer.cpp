@@ -2,13 +2,13 @@
 #include <cmath>
 #include <unordered_set>
 
-#include "canvas/Annotations.h"
-#include "canvas/PieceDrawing.h"
-#include "canvas/PieceGroups.h"
-#include "canvas/RenderColours.h"
-#include "canvas/RenderSupport.h"
-#include "canvas/Renderer.h"
-#include "canvas/SceneryDrawing.h"
+#include "render/Annotations.h"
+#include "render/PieceDrawing.h"
+#include "render/PieceGroups.h"
+#include "render/RenderColours.h"
+#include "render/RenderSupport.h"
+#include "render/Renderer.h"
+#include "render/SceneryDrawing.h"
 #include "catalog/HelixKits.h"
 #include "catalog/SceneryCatalog.h"
 #include "catalog/TrackCatalog.h"
