@@ -5,10 +5,10 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/SelectionCommands.h"
-#include "canvas/Joints.h"
 #include "catalog/TrackCatalog.h"
 #include "document/ConnectorMatching.h"
+#include "document/Joints.h"
+#include "document/SelectionFlags.h"
 
 namespace layrail {
 

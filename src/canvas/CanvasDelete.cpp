@@ -1,8 +1,8 @@
 #include "canvas/CanvasDelete.h"
 
-#include "app/DeleteSelection.h"
-#include "app/SelectionCommands.h"
-#include "canvas/Joints.h"
+#include "document/DeleteSelection.h"
+#include "document/Joints.h"
+#include "document/SelectionFlags.h"
 
 namespace layrail {
 

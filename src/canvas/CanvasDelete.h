@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/EditResult.h"
+#include "document/EditResult.h"
 #include "document/Layout.h"
 
 namespace layrail {

@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "canvas/Joints.h"
+#include "document/Joints.h"
 
 namespace layrail {
 

@@ -8,8 +8,8 @@
 
 #include "canvas/AutoJoin.h"
 #include "canvas/GradeContinuation.h"
-#include "canvas/Joints.h"
 #include "canvas/Placement.h"
+#include "document/Joints.h"
 
 namespace layrail {
 

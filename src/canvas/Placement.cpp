@@ -4,13 +4,13 @@
 #include <cmath>
 #include <vector>
 
-#include "app/SelectionCommands.h"
 #include "canvas/AutoJoin.h"
 #include "canvas/GradeContinuation.h"
-#include "canvas/Joints.h"
 #include "canvas/LevelRules.h"
 #include "catalog/SceneryCatalog.h"
 #include "catalog/TrackCatalog.h"
+#include "document/Joints.h"
+#include "document/SelectionFlags.h"
 #include "document/WorldConnectors.h"
 
 namespace layrail {

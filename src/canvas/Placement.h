@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "canvas/EditResult.h"
 #include "canvas/PlacementDrag.h"
+#include "document/EditResult.h"
 #include "document/Layout.h"
 
 namespace layrail {

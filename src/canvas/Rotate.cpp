@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <unordered_set>
 
-#include "canvas/Joints.h"
 #include "canvas/Locks.h"
 #include "catalog/SceneryCatalog.h"
+#include "document/Joints.h"
 #include "document/WorldConnectors.h"
 
 namespace layrail {

@@ -2,10 +2,10 @@
 #include <cstdio>
 #include <vector>
 
+#include "canvas/RulerTicks.h"
 #include "render/RenderColours.h"
 #include "render/RenderSupport.h"
 #include "render/Renderer.h"
-#include "canvas/RulerTicks.h"
 
 namespace layrail {
 

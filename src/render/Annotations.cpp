@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "catalog/TrackCatalog.h"
 #include "render/LengthFormat.h"
 #include "render/RenderColours.h"
-#include "catalog/TrackCatalog.h"
 
 namespace layrail {
 

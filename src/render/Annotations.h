@@ -1,9 +1,9 @@
 #pragma once
 
+#include "document/Layout.h"
 #include "render/CanvasView.h"
 #include "render/DrawTarget.h"
 #include "render/RenderSupport.h"
-#include "document/Layout.h"
 
 namespace layrail {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "render/DrawTarget.h"
 #include "document/Layout.h"
+#include "render/DrawTarget.h"
 
 namespace layrail {
 

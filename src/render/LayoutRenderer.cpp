@@ -2,6 +2,9 @@
 #include <cmath>
 #include <unordered_set>
 
+#include "catalog/HelixKits.h"
+#include "catalog/SceneryCatalog.h"
+#include "catalog/TrackCatalog.h"
 #include "render/Annotations.h"
 #include "render/PieceDrawing.h"
 #include "render/PieceGroups.h"
@@ -9,9 +12,6 @@
 #include "render/RenderSupport.h"
 #include "render/Renderer.h"
 #include "render/SceneryDrawing.h"
-#include "catalog/HelixKits.h"
-#include "catalog/SceneryCatalog.h"
-#include "catalog/TrackCatalog.h"
 
 namespace layrail {
 

@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "catalog/Geometry.h"
 #include "render/CanvasView.h"
 #include "render/DrawTarget.h"
-#include "catalog/Geometry.h"
 
 namespace layrail {
 

@@ -3,11 +3,11 @@
 #include <set>
 #include <vector>
 
-#include "render/CanvasView.h"
-#include "render/DrawTarget.h"
 #include "catalog/Geometry.h"
 #include "catalog/TrackTypes.h"
 #include "document/Layout.h"
+#include "render/CanvasView.h"
+#include "render/DrawTarget.h"
 
 namespace layrail {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "catalog/Geometry.h"
 #include "render/CanvasView.h"
 #include "render/DrawTarget.h"
-#include "catalog/Geometry.h"
 
 namespace layrail {
 

@@ -2,10 +2,10 @@
 
 #include <set>
 
-#include "render/CanvasView.h"
-#include "render/DrawTarget.h"
 #include "catalog/TrackTypes.h"
 #include "document/Layout.h"
+#include "render/CanvasView.h"
+#include "render/DrawTarget.h"
 
 namespace layrail {
 

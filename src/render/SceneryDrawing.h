@@ -1,9 +1,9 @@
 #pragma once
 
-#include "render/CanvasView.h"
-#include "render/DrawTarget.h"
 #include "catalog/SceneryCatalog.h"
 #include "document/Layout.h"
+#include "render/CanvasView.h"
+#include "render/DrawTarget.h"
 
 namespace layrail {
 

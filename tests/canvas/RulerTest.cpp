@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "render/RenderTestSupport.h"
-#include "render/LengthFormat.h"
 #include "canvas/RulerTicks.h"
+#include "render/LengthFormat.h"
+#include "render/RenderTestSupport.h"
 
 namespace layrail::testing {
 namespace {

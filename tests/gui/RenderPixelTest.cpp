@@ -8,12 +8,12 @@
 #include <wx/dcmemory.h>
 
 #include "GuiTestSupport.h"
+#include "document/Layout.h"
 #include "render/CanvasView.h"
 #include "render/PieceBands.h"
 #include "render/Renderer.h"
 #include "render/ui/WxDrawTarget.h"
 #include "render/ui/WxSpriteCache.h"
-#include "document/Layout.h"
 
 namespace layrail {
 namespace {

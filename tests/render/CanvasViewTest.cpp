@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "render/CanvasView.h"
 #include "document/Layout.h"
+#include "render/CanvasView.h"
 
 namespace layrail {
 namespace {

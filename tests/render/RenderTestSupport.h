@@ -3,12 +3,12 @@
 #include <cmath>
 #include <string>
 
+#include "RecordingTarget.h"
+#include "canvas/EditTestSupport.h"
+#include "document/Layout.h"
 #include "render/CanvasView.h"
 #include "render/RenderColours.h"
 #include "render/Renderer.h"
-#include "canvas/EditTestSupport.h"
-#include "RecordingTarget.h"
-#include "document/Layout.h"
 
 namespace layrail::testing {
 

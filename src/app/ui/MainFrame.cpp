@@ -10,13 +10,13 @@
 #include <wx/toolbar.h>
 
 #include "app/CommandIds.h"
-#include "app/NewLayout.h"
-#include "app/SelectionCommands.h"
 #include "app/WindowTitle.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/Logs.h"
 #include "canvas/ui/CanvasPanel.h"
 #include "document/History.h"
+#include "document/NewLayout.h"
+#include "document/SelectionFlags.h"
 #include "panels/ui/PalettePanel.h"
 #include "panels/ui/PropertiesPanel.h"
 

@@ -1,10 +1,10 @@
 // Keys on the canvas: R turns the ghost, Escape cancels or deselects, Delete and Backspace delete.
 
-#include "app/SelectionCommands.h"
 #include "app/ui/MainFrame.h"
 #include "canvas/CanvasDelete.h"
 #include "canvas/Locks.h"
 #include "canvas/ui/CanvasPanel.h"
+#include "document/SelectionFlags.h"
 
 namespace layrail {
 

@@ -5,14 +5,14 @@
 #include <cmath>
 #include <vector>
 
-#include "render/RenderColours.h"
-#include "render/RenderSupport.h"
-#include "render/Renderer.h"
-#include "render/SceneryDrawing.h"
 #include "canvas/ui/CanvasPanel.h"
 #include "catalog/SceneryCatalog.h"
 #include "catalog/TrackCatalog.h"
 #include "document/WorldConnectors.h"
+#include "render/RenderColours.h"
+#include "render/RenderSupport.h"
+#include "render/Renderer.h"
+#include "render/SceneryDrawing.h"
 
 namespace layrail {
 

@@ -10,9 +10,9 @@
 #include "app/ui/MainFrame.h"
 #include "canvas/CanvasStatus.h"
 #include "canvas/Placement.h"
+#include "panels/ui/PropertiesPanel.h"
 #include "render/Renderer.h"
 #include "render/ui/WxDrawTarget.h"
-#include "panels/ui/PropertiesPanel.h"
 
 namespace layrail {
 

@@ -6,14 +6,14 @@
 #include <wx/panel.h>
 #include <wx/timer.h>
 
-#include "render/CanvasView.h"
 #include "canvas/Clipboard.h"
-#include "canvas/EditResult.h"
 #include "canvas/Move.h"
 #include "canvas/PlacementDrag.h"
 #include "canvas/Rotate.h"
 #include "canvas/ToolMode.h"
+#include "document/EditResult.h"
 #include "document/Layout.h"
+#include "render/CanvasView.h"
 
 class wxGCDC;
 

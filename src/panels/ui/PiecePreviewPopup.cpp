@@ -4,9 +4,9 @@
 
 #include <wx/dcbuffer.h>
 
+#include "panels/PiecePreview.h"
 #include "render/Renderer.h"
 #include "render/ui/WxDrawTarget.h"
-#include "panels/PiecePreview.h"
 
 namespace layrail {
 

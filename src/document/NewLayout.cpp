@@ -1,4 +1,4 @@
-#include "app/NewLayout.h"
+#include "document/NewLayout.h"
 
 #include "document/History.h"
 

@@ -1,4 +1,4 @@
-#include "canvas/Joints.h"
+#include "document/Joints.h"
 
 #include "catalog/TrackCatalog.h"
 #include "document/WorldConnectors.h"

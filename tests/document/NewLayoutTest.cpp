@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/NewLayout.h"
 #include "document/History.h"
+#include "document/NewLayout.h"
 
 namespace layrail {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/SelectionCommands.h"
+#include "document/SelectionFlags.h"
 
 namespace layrail {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/SelectionCommands.h"
+#include "document/SelectionFlags.h"
 
 #include <algorithm>
 

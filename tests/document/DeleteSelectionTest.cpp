@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/DeleteSelection.h"
+#include "document/DeleteSelection.h"
 #include "document/History.h"
 #include "document/LayoutCheck.h"
 

@@ -1,4 +1,4 @@
-#include "app/DeleteSelection.h"
+#include "document/DeleteSelection.h"
 
 #include <algorithm>
 #include <cmath>
