@@ -264,7 +264,7 @@ EditResult placeFill(Layout& layout, const GapPair& gap, const FillSolution& sol
     if (!snapshot.recorded())
         return result;
     joinBoth(layout, currentPiece, currentConnector, gap.b.piece, endB);
-    result.changed = true;
+    result.changes = Changes::ofContent();
     result.status = piecesStatus(layout);
     return result;
 }

@@ -37,8 +37,7 @@ EditResult deleteFromCanvas(Layout& layout)
         return result;
     selectPairPartners(layout);
     deleteSelection(layout);
-    result.changed = true;
-    result.selectionChanged = true;
+    result.changes = Changes::ofEdit();
     result.status = piecesStatus(layout);
     return result;
 }

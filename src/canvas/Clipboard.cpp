@@ -36,7 +36,7 @@ EditResult pasteAt(Layout& layout, const Clipboard& clipboard, Point world)
     const double dx = world.x - sumX / count;
     const double dy = world.y - sumY / count;
 
-    pushHistory(layout);
+    EditSnapshot(layout).record();
     std::unordered_map<int, int> newIds;
     for (const PlacedPiece& p : clipboard.pieces)
         newIds[p.id] = layout.takeId();
@@ -60,8 +60,7 @@ EditResult pasteAt(Layout& layout, const Clipboard& clipboard, Point world)
         copy.selected = false;
         layout.scenery.push_back(copy);
     }
-    result.changed = true;
-    result.selectionChanged = true;
+    result.changes = Changes::ofEdit();
     result.status = piecesStatus(layout);
     return result;
 }

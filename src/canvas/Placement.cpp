@@ -115,8 +115,7 @@ void joinNewPieces(Layout& layout, int firstNewId)
 
 void finishPlacement(const Layout& layout, EditResult& result)
 {
-    result.changed = true;
-    result.selectionChanged = true;
+    result.changes = Changes::ofEdit();
     result.status = piecesStatus(layout);
 }
 
@@ -211,7 +210,7 @@ EditResult dropScenery(Layout& layout, PlacementState& state)
     item.selected = true;
     item.level = topVisibleLevel(layout);
     deselectAll(layout);
-    pushHistory(layout);
+    EditSnapshot(layout).record();
     item.id = layout.takeId();
     layout.scenery.push_back(item);
 

@@ -178,7 +178,7 @@ EditResult rotateSelectionByWheel(Layout& layout, int wheelRotation, bool shift)
         return result;
     const double step = (shift ? 5.0 : 15.0) * (wheelRotation < 0 ? -1.0 : 1.0);
     const Point centre = wheelRotationCentre(layout);
-    pushHistory(layout);
+    EditSnapshot(layout).record();
     std::unordered_set<int> helices;
     for (PlacedPiece& p : layout.pieces) {
         if (!p.selected)
@@ -197,8 +197,7 @@ EditResult rotateSelectionByWheel(Layout& layout, int wheelRotation, bool shift)
         orbit(h.cx, h.cy, centre, step);
         h.heading = normalizeHeading(h.heading + step);
     }
-    result.changed = true;
-    result.selectionChanged = true;
+    result.changes = Changes::ofEdit();
     return result;
 }
 
@@ -215,7 +214,7 @@ EditResult rotateSelectionStep(Layout& layout)
             return result;
         }
     }
-    pushHistory(layout);
+    EditSnapshot(layout).record();
     Helix* helix = oneHelix ? selectedWholeHelix(layout) : nullptr;
 
     Point centre;
@@ -250,8 +249,7 @@ EditResult rotateSelectionStep(Layout& layout)
                                              def->category == SceneryCategory::Signals);
         turnAbout(s, centre, wide ? 30.0 : 15.0);
     }
-    result.changed = true;
-    result.selectionChanged = true;
+    result.changes = Changes::ofEdit();
     return result;
 }
 
@@ -268,7 +266,7 @@ EditResult beginRotateDrag(Layout& layout, RotateDrag& drag, const CanvasView& v
             return result;
         }
     }
-    pushHistory(layout);
+    EditSnapshot(layout).record();
 
     Point sum;
     keepStartPoses(layout.pieces, drag.pieces, sum);
@@ -284,7 +282,7 @@ EditResult beginRotateDrag(Layout& layout, RotateDrag& drag, const CanvasView& v
     drag.displayedHeading = drag.firstStartHeading;
     drag.startAngle = screenAngle(view, drag.centre, mouseX, mouseY);
     drag.active = true;
-    result.changed = true;
+    result.changes = Changes::ofContent();
     return result;
 }
 

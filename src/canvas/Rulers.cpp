@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "canvas/RulerTicks.h"
+#include "canvas/Rulers.h"
 #include "render/RenderColours.h"
 #include "render/RenderSupport.h"
-#include "render/Renderer.h"
 
 namespace layrail {
 

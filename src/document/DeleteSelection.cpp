@@ -4,13 +4,12 @@
 #include <cmath>
 #include <set>
 
-#include "document/History.h"
+#include "catalog/Articles.h"
+#include "document/EditSnapshot.h"
 
 namespace layrail {
 
 namespace {
-
-constexpr const char* kTurntableArticle = "74861";
 
 void selectPiecesJoinedToTurntables(Layout& layout)
 {
@@ -99,16 +98,9 @@ void eraseSelected(Records& records)
 
 } // namespace
 
-bool selectionHasGradedPieces(const Layout& layout)
-{
-    return std::any_of(layout.pieces.begin(), layout.pieces.end(), [](const PlacedPiece& p) {
-        return p.selected && std::fabs(p.grade) > kGradedThreshold;
-    });
-}
-
 void deleteSelection(Layout& layout)
 {
-    pushHistory(layout);
+    EditSnapshot(layout).record();
     selectPiecesJoinedToTurntables(layout);
 
     std::set<int> deleted;

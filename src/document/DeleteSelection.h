@@ -4,11 +4,6 @@
 
 namespace layrail {
 
-constexpr double kGradedThreshold = 0.001;
-
-// Delete asks before removing graded track.
-bool selectionHasGradedPieces(const Layout& layout);
-
 // Removes the selected pieces (a selected turntable takes the pieces joined to it along), every
 // helix one of whose stubs goes, and the selected scenery items, labels, dimension lines and
 // shapes. Grade runs anchored on removed pieces move to the first surviving neighbour of the gap

@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "document/History.h"
+#include "document/Changes.h"
+#include "document/EditSnapshot.h"
 #include "document/Layout.h"
 
 namespace layrail {
@@ -18,35 +19,17 @@ struct EditMessage {
     bool empty() const { return title.empty() && text.empty(); }
 };
 
-// What an edit tells the window; the window does the notifying and refreshing.
+// What an edit tells the window. The window shows the message, sets the status text and hands the
+// changes to the session, whose listeners do every refresh.
 struct EditResult {
-    bool changed = false;          // content changed: notify the main window, refresh the views
-    bool selectionChanged = false; // update the properties panel
+    Changes changes;               // committed to the session; content changes mark the layout modified
     EditMessage message;           // shown when not empty
     std::string status;            // status field 1, when not empty
     bool zoomActual = false;       // set the view to zoom 1, pan (60, 60)
     bool swallowNextPress = false; // the second press of a double-click must do nothing
-};
 
-// One edit, one undo snapshot: the first change records it, later ones find it taken.
-class EditSnapshot {
-public:
-    explicit EditSnapshot(Layout& layout) : layout_(layout) {}
-    EditSnapshot(const EditSnapshot&) = delete;
-    EditSnapshot& operator=(const EditSnapshot&) = delete;
-
-    void record()
-    {
-        if (!recorded_) {
-            pushHistory(layout_);
-            recorded_ = true;
-        }
-    }
-    bool recorded() const { return recorded_; }
-
-private:
-    Layout& layout_;
-    bool recorded_ = false;
+    // The layout's content changed (and one undo snapshot was recorded for it).
+    bool changed() const { return changes.content; }
 };
 
 } // namespace layrail

@@ -1,12 +1,12 @@
 #include "document/NewLayout.h"
 
-#include "document/History.h"
+#include "document/EditSnapshot.h"
 
 namespace layrail {
 
 void startNewLayout(Layout& layout)
 {
-    pushHistory(layout);
+    EditSnapshot(layout).record();
     layout.pieces.clear();
     layout.scenery.clear();
     layout.labels.clear();

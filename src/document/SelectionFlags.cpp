@@ -1,6 +1,7 @@
 #include "document/SelectionFlags.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace layrail {
 
@@ -39,6 +40,12 @@ void deselectAll(Layout& layout)
 bool anyPieceOrScenerySelected(const Layout& layout)
 {
     return anySelected(layout.pieces) || anySelected(layout.scenery);
+}
+
+bool selectionHasGrade(const Layout& layout)
+{
+    return std::any_of(layout.pieces.begin(), layout.pieces.end(),
+                       [](const PlacedPiece& p) { return p.selected && std::fabs(p.grade) > kGradedThreshold; });
 }
 
 bool anythingSelected(const Layout& layout)

@@ -15,4 +15,10 @@ bool anyPieceOrScenerySelected(const Layout& layout);
 
 bool anythingSelected(const Layout& layout);
 
+// A piece counts as graded above this grade in degrees, either way.
+constexpr double kGradedThreshold = 0.001;
+
+// A selected piece is graded: moving and deleting it asks first.
+bool selectionHasGrade(const Layout& layout);
+
 } // namespace layrail

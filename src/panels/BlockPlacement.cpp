@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "document/History.h"
+#include "document/EditSnapshot.h"
 
 namespace layrail {
 
@@ -40,7 +40,7 @@ PlacedBlock placeBlock(Layout& layout, const LibraryBlock& block)
         return placed;
 
     const Corner corner = blockCorner(block);
-    pushHistory(layout);
+    EditSnapshot(layout).record();
 
     std::vector<PlacedPiece> pieces = block.pieces;
     std::unordered_map<int, int> newIds;

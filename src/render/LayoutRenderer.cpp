@@ -2,6 +2,7 @@
 #include <cmath>
 #include <unordered_set>
 
+#include "catalog/Articles.h"
 #include "catalog/HelixKits.h"
 #include "catalog/SceneryCatalog.h"
 #include "catalog/TrackCatalog.h"
@@ -24,7 +25,6 @@ constexpr double kHelixRingStep = 30.0;
 constexpr double kHelixRingFirst = -120.0;
 constexpr int kHelixRingCount = 12;
 constexpr double kLabelMinZoom = 0.2;
-const char* const kSpokeExtension = "74871";
 
 // A piece that survived the level, catalog and window tests of this paint.
 struct VisiblePiece {
@@ -330,7 +330,7 @@ void drawSpokeExtensions(DrawTarget& target, const CanvasView& view, const Layou
                          const PieceGroups& groups, const std::vector<VisiblePiece>& pieces)
 {
     for (const VisiblePiece& v : pieces)
-        if (v.piece->article == kSpokeExtension)
+        if (v.piece->article == kSpokeExtensionArticle)
             drawPlacedPiece(groups.helixSet, target, layout, *v.piece, *v.catalogPiece, view, v.piece->selected,
                             layout.labelsOn, v.inTunnel);
 }

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "catalog/Articles.h"
 #include "render/PieceBands.h"
 #include "render/PieceDrawing.h"
 #include "render/RenderColours.h"
@@ -237,7 +238,7 @@ void drawTurntable(BandPainter& bands, const Pose& pose, const CatalogPiece& cp,
 
     FontSpec font{scaledFontSize(view.zoom, 11.0, 9, 8), true};
     PixelPoint at = toScreen(view, pose.x - 30.0 * std::sin(h), pose.y + 30.0 * std::cos(h));
-    drawRotatedCentredText(target, "74861", at.x, at.y, font, selected ? colours::kSelectedBlue : kTurntableText,
+    drawRotatedCentredText(target, kTurntableArticle, at.x, at.y, font, selected ? colours::kSelectedBlue : kTurntableText,
                            -pose.heading);
 }
 

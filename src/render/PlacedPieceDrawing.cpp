@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string>
 
+#include "catalog/Articles.h"
 #include "render/PieceDrawing.h"
 #include "render/RenderColours.h"
 #include "render/RenderSupport.h"
@@ -15,7 +16,10 @@ constexpr Colour kCircuitFill = rgb(100, 120, 220);
 constexpr Colour kCircuitPen = rgb(60, 60, 160);
 constexpr Colour kArticleText = rgb(50, 50, 50);
 
-bool isCircuitTrack(const std::string& article) { return article == "24294" || article == "24994"; }
+bool isCircuitTrack(const std::string& article)
+{
+    return article == kCurvedCircuitTrack || article == kStraightCircuitTrack;
+}
 
 void drawCircuitMarker(DrawTarget& target, const CanvasView& view, Point middle)
 {

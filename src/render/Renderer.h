@@ -21,7 +21,4 @@ void drawPlacedPiece(const std::set<int>& helixSet, DrawTarget& target, const La
 // The track bed of a piece not yet on the layout (palette drag), in the ghost colours.
 void drawGhostPiece(DrawTarget& target, const CanvasView& view, const Pose& pose, const CatalogPiece& catalogPiece);
 
-// The top and left rulers of the canvas, in the layout's length unit.
-void drawRulers(DrawTarget& target, const CanvasView& view, LengthUnit unit, int width, int height);
-
 } // namespace layrail

@@ -153,7 +153,7 @@ TEST(Autofill, PlacingJoinsTheFillAtBothEnds)
     const int a = layout.pieces[0].id;
     const int b = layout.pieces[1].id;
     const EditResult r = placeFill(layout, plan.gap, plan.solutions[0]);
-    EXPECT_TRUE(r.changed);
+    EXPECT_TRUE(r.changed());
     EXPECT_EQ(layout.undoStack.size(), 1u);
     ASSERT_EQ(layout.pieces.size(), 4u);
     const PlacedPiece& f1 = layout.pieces[2];

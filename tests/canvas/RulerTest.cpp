@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "canvas/RulerTicks.h"
+#include "canvas/Rulers.h"
 #include "render/LengthFormat.h"
 #include "render/RenderTestSupport.h"
 

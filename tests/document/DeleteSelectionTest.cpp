@@ -203,20 +203,5 @@ TEST(DeleteSelection, OneUndoBringsEverythingBackWithTheOriginalSelection)
     EXPECT_TRUE(findLayoutProblems(chain.layout).empty());
 }
 
-TEST(DeleteSelection, OnlySelectedPiecesAboveTheThresholdCountAsGraded)
-{
-    Layout layout;
-    const int piece = addPiece(layout, "24188", true);
-    const int unselected = addPiece(layout, "24188");
-    layout.findPiece(unselected)->grade = 4.0;
-
-    layout.findPiece(piece)->grade = 0.001;
-    EXPECT_FALSE(selectionHasGradedPieces(layout));
-    layout.findPiece(piece)->grade = -0.0011;
-    EXPECT_TRUE(selectionHasGradedPieces(layout));
-    layout.findPiece(piece)->grade = 2.0;
-    EXPECT_TRUE(selectionHasGradedPieces(layout));
-}
-
 } // namespace
 } // namespace layrail

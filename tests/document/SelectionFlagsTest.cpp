@@ -41,5 +41,21 @@ TEST(SelectionCommands, DeleteIsEnabledByPiecesOrSceneryNotByOtherKinds)
     EXPECT_TRUE(anythingSelected(layout));
 }
 
+TEST(SelectionCommands, OnlySelectedPiecesAboveTheThresholdCountAsGraded)
+{
+    Layout layout;
+    layout.pieces.resize(2);
+    PlacedPiece& piece = layout.pieces[0];
+    piece.selected = true;
+    layout.pieces[1].grade = 4.0;
+
+    piece.grade = 0.001;
+    EXPECT_FALSE(selectionHasGrade(layout));
+    piece.grade = -0.0011;
+    EXPECT_TRUE(selectionHasGrade(layout));
+    piece.grade = 2.0;
+    EXPECT_TRUE(selectionHasGrade(layout));
+}
+
 } // namespace
 } // namespace layrail

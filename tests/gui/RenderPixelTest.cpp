@@ -8,6 +8,7 @@
 #include <wx/dcmemory.h>
 
 #include "GuiTestSupport.h"
+#include "canvas/Rulers.h"
 #include "document/Layout.h"
 #include "render/CanvasView.h"
 #include "render/PieceBands.h"

@@ -1,30 +1,29 @@
-// The File menu commands that move layout files about: Save, Save As, Open (with deleting),
-// Import, Export and Save as Library Block.
+// The File menu commands: New, Open (with deleting), Save, Save As, Import, Export, Page Setup,
+// Save as Library Block and Exit.
 
-#include "app/ui/MainFrame.h"
+#include "app/ui/FileCommands.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include <wx/menu.h>
 #include <wx/msgdlg.h>
+#include <wx/printdlg.h>
 #include <wx/textdlg.h>
 
-#include "app/CommandIds.h"
 #include "app/FileCopy.h"
 #include "app/LayoutFolder.h"
 #include "app/OpenStatus.h"
 #include "app/ui/ExportLayoutDialog.h"
 #include "app/ui/ImportLayoutDialog.h"
+#include "app/ui/MainFrame.h"
 #include "app/ui/OpenLayoutDialog.h"
 #include "canvas/ui/CanvasPanel.h"
 #include "catalog/TrackCatalog.h"
-#include "document/Joints.h"
 #include "document/LayoutFile.h"
 #include "document/LibraryBlock.h"
 #include "document/SelectionFlags.h"
+#include "document/Session.h"
 #include "panels/ui/PalettePanel.h"
-#include "panels/ui/PropertiesPanel.h"
 
 namespace layrail {
 
@@ -52,8 +51,7 @@ bool confirmReplace(wxWindow* parent, const wxString& question)
 
 bool confirmReplaceLayout(wxWindow* parent, const std::string& name)
 {
-    return confirmReplace(parent,
-                          wxString::Format("A layout named \"%s\" already exists.\n\nReplace it?", text(name)));
+    return confirmReplace(parent, wxString::Format("A layout named \"%s\" already exists.\n\nReplace it?", text(name)));
 }
 
 // A name that cannot name a file is refused before anything is written.
@@ -63,18 +61,6 @@ bool acceptName(wxWindow* parent, const NamedPath& target)
         return true;
     wxMessageBox(text(target.problem), kInvalidNameTitle, wxOK | wxICON_WARNING, parent);
     return false;
-}
-
-int unitMenuId(LengthUnit unit)
-{
-    switch (unit) {
-    case LengthUnit::Centimetres:
-        return kCmdUnitsCentimetres;
-    case LengthUnit::Inches:
-        return kCmdUnitsInches;
-    default:
-        return kCmdUnitsMillimetres;
-    }
 }
 
 bool hasZTrack(const Layout& layout)
@@ -90,169 +76,190 @@ bool hasZTrack(const Layout& layout)
 
 } // namespace
 
-void MainFrame::setLayoutsFolder(const std::string& folder)
+bool confirmUnsavedChanges(CommandContext& context)
 {
-    layoutsFolder_ = folder;
-    palette_->refreshLibraryList();
+    if (!context.session.modified())
+        return true;
+    const int answer = wxMessageBox("You have unsaved changes. Save before continuing?", "Unsaved Changes",
+                                    wxYES_NO | wxCANCEL | wxICON_QUESTION, &context.frame);
+    if (answer == wxYES)
+        return saveLayout(context, false);
+    return answer == wxNO;
 }
 
-bool MainFrame::saveLayout(bool forceName)
+void newLayoutCommand(CommandContext& context, const CommandCall&)
 {
-    if (forceName || currentFile_.empty()) {
-        const std::string initial = layoutName_.empty() ? kDefaultLayoutName : layoutName_;
-        wxTextEntryDialog prompt(this, "Layout name:", "Save Layout", text(initial), wxOK | wxCANCEL | wxCENTRE);
+    if (!confirmUnsavedChanges(context))
+        return;
+    context.session.newLayout();
+    context.canvas.resetView();
+    context.frame.SetStatusText("Ready", 0);
+}
+
+void exitCommand(CommandContext& context, const CommandCall&) { context.frame.Close(false); }
+
+void pageSetupCommand(CommandContext& context, const CommandCall&)
+{
+    wxPageSetupDialogData& pageSetup = context.frame.pageSetupData();
+    pageSetup.SetPrintData(context.frame.printData());
+    wxPageSetupDialog dialog(&context.frame, &pageSetup);
+    if (dialog.ShowModal() != wxID_OK)
+        return;
+    pageSetup = dialog.GetPageSetupDialogData();
+    context.frame.printData() = pageSetup.GetPrintData();
+}
+
+bool saveLayout(CommandContext& context, bool forceName)
+{
+    Session& session = context.session;
+    MainFrame* parent = &context.frame;
+    const std::string& folder = context.frame.layoutsFolder();
+    std::string path = session.path();
+    std::string name = session.name();
+    if (forceName || path.empty()) {
+        const std::string initial = name.empty() ? kDefaultLayoutName : name;
+        wxTextEntryDialog prompt(parent, "Layout name:", "Save Layout", text(initial), wxOK | wxCANCEL | wxCENTRE);
         if (prompt.ShowModal() != wxID_OK)
             return false;
-        const std::string name = layoutNameFromEntry(prompt.GetValue().utf8_string());
-        const NamedPath target = layoutPath(layoutsFolder_, name);
-        if (!acceptName(this, target))
+        name = layoutNameFromEntry(prompt.GetValue().utf8_string());
+        const NamedPath target = layoutPath(folder, name);
+        if (!acceptName(parent, target))
             return false;
-        if (fileExists(target.path) && !confirmReplaceLayout(this, name))
+        if (fileExists(target.path) && !confirmReplaceLayout(parent, name))
             return false;
-        currentFile_ = target.path;
-        layoutName_ = name;
-        ensureFolder(layoutsFolder_);
+        path = target.path;
+        ensureFolder(folder);
     }
-    const std::string error = writeLayout(layout_, currentFile_, layoutName_);
+    const std::string error = session.save(path, name);
     if (!error.empty()) {
-        wxMessageBox(text(error), "Save Failed", wxOK | wxICON_ERROR);
+        wxMessageBox(text(error), "Save Failed", wxOK | wxICON_ERROR, parent);
         return false;
     }
-    modified_ = false;
-    updateTitle();
     return true;
 }
 
-bool MainFrame::loadLayoutFile(const std::string& path)
+bool loadLayoutFile(CommandContext& context, const std::string& path)
 {
-    std::string name;
-    const std::string error = readLayout(path, layout_, name);
+    Session& session = context.session;
+    const std::string error = session.open(path);
     if (!error.empty()) {
-        wxMessageBox(text(error), "Open Failed", wxOK | wxICON_ERROR, this);
+        wxMessageBox(text(error), "Open Failed", wxOK | wxICON_ERROR, &context.frame);
         return false;
     }
-    layout_.ensureDefaultLevel();
-    currentFile_ = path;
-    layoutName_ = name;
-    modified_ = false;
-    updateTitle();
-    GetMenuBar()->Check(unitMenuId(layout_.units), true);
-
     // Z-Track is so small that a fitted view would start far zoomed in.
-    if (hasZTrack(layout_))
-        canvas_->zoomActual();
+    if (hasZTrack(session.layout()))
+        context.canvas.zoomActual();
     else
-        canvas_->zoomToFit(false);
-    refreshViews();
-    properties_->refreshSelection();
-    refreshTally();
-    palette_->selectSystemForLayout();
-    SetStatusText(text(openStatusText(layout_)), 0);
-    SetStatusText(text(piecesStatus(layout_)), 1);
+        context.canvas.zoomToFit(false);
+    context.palette.selectSystemForLayout();
+    context.frame.SetStatusText(text(openStatusText(session.layout())), 0);
     return true;
 }
 
-bool MainFrame::saveLibraryBlock()
+bool saveLibraryBlock(CommandContext& context)
 {
-    if (!anyPieceOrScenerySelected(layout_)) {
-        wxMessageBox("Select pieces first to save as library block.", "Save Block", wxOK | wxICON_INFORMATION, this);
+    MainFrame* parent = &context.frame;
+    const Layout& layout = context.session.layout();
+    if (!anyPieceOrScenerySelected(layout)) {
+        wxMessageBox("Select pieces first to save as library block.", "Save Block", wxOK | wxICON_INFORMATION, parent);
         return false;
     }
-    wxTextEntryDialog prompt(this, "Block name:", "Save Library Block", "", wxOK | wxCANCEL | wxCENTRE);
+    wxTextEntryDialog prompt(parent, "Block name:", "Save Library Block", "", wxOK | wxCANCEL | wxCENTRE);
     if (prompt.ShowModal() != wxID_OK)
         return false;
     const std::string name = prompt.GetValue().utf8_string();
     if (name.empty())
         return false;
-    const std::string folder = palette_->libraryFolder();
+    const std::string folder = context.palette.libraryFolder();
     const NamedPath target = blockPath(folder, name);
-    if (!acceptName(this, target))
+    if (!acceptName(parent, target))
         return false;
     ensureFolder(folder);
-    const std::string error = writeBlock(layout_, target.path, name);
+    const std::string error = writeBlock(layout, target.path, name);
     if (!error.empty()) {
-        wxMessageBox(text(error), "Save Block Failed", wxOK | wxICON_ERROR, this);
+        wxMessageBox(text(error), "Save Block Failed", wxOK | wxICON_ERROR, parent);
         return false;
     }
-    palette_->refreshLibraryList();
-    wxMessageBox("Block saved: " + text(name), "Save Block", wxOK | wxICON_INFORMATION, this);
+    context.palette.refreshLibraryList();
+    wxMessageBox("Block saved: " + text(name), "Save Block", wxOK | wxICON_INFORMATION, parent);
     return true;
 }
 
-void MainFrame::onSave(wxCommandEvent&) { saveLayout(false); }
+void saveCommand(CommandContext& context, const CommandCall&) { saveLayout(context, false); }
 
-void MainFrame::onSaveAs(wxCommandEvent&) { saveLayout(true); }
+void saveAsCommand(CommandContext& context, const CommandCall&) { saveLayout(context, true); }
 
-void MainFrame::onSaveLibraryBlock(wxCommandEvent&) { saveLibraryBlock(); }
+void saveLibraryBlockCommand(CommandContext& context, const CommandCall&) { saveLibraryBlock(context); }
 
-void MainFrame::onOpenLayout(wxCommandEvent&)
+void openLayoutCommand(CommandContext& context, const CommandCall&)
 {
-    if (!confirmUnsavedChanges())
+    if (!confirmUnsavedChanges(context))
         return;
-    const std::vector<std::string> files = listLayoutFiles(layoutsFolder_);
+    MainFrame* parent = &context.frame;
+    const std::string& folder = context.frame.layoutsFolder();
+    const std::vector<std::string> files = listLayoutFiles(folder);
     if (files.empty()) {
-        wxMessageBox("No layouts found in\n" + text(layoutsFolder_), "Open Layout", wxOK | wxICON_INFORMATION, this);
+        wxMessageBox("No layouts found in\n" + text(folder), "Open Layout", wxOK | wxICON_INFORMATION, parent);
         return;
     }
-    OpenLayoutDialog dialog(this, files);
+    OpenLayoutDialog dialog(parent, files);
     const int answer = dialog.ShowModal();
     // The document of a deleted file stays on screen, but no longer belongs to a file.
-    for (const std::string& removed : dialog.removedFiles()) {
-        if (!currentFile_.empty() && samePath(removed, currentFile_)) {
-            currentFile_.clear();
-            updateTitle();
-        }
-    }
+    for (const std::string& removed : dialog.removedFiles())
+        if (!context.session.path().empty() && samePath(removed, context.session.path()))
+            context.session.forgetFile();
     const std::string name = dialog.selectedName();
     if (answer != wxID_OK || name.empty())
         return;
     // A ".lyr" and an older ".xml" of the same name are both read; the ".xml" stays loaded.
     for (const std::string& path : allWithDisplayName(dialog.paths(), name))
-        loadLayoutFile(path);
+        loadLayoutFile(context, path);
 }
 
-void MainFrame::onImportLayout(wxCommandEvent&)
+void importLayoutCommand(CommandContext& context, const CommandCall&)
 {
-    ImportLayoutDialog dialog(this, transferFolder());
+    MainFrame* parent = &context.frame;
+    const std::string& layoutsFolder = context.frame.layoutsFolder();
+    ImportLayoutDialog dialog(parent, transferFolder());
     if (dialog.ShowModal() != wxID_OK)
         return;
     const std::string source = dialog.sourcePath();
     const std::string name = dialog.importName();
     if (source.empty() || name.empty())
         return;
-    const NamedPath target = layoutPath(layoutsFolder_, name);
-    if (!acceptName(this, target))
+    const NamedPath target = layoutPath(layoutsFolder, name);
+    if (!acceptName(parent, target))
         return;
-    if (fileExists(target.path) && !confirmReplaceLayout(this, name))
+    if (fileExists(target.path) && !confirmReplaceLayout(parent, name))
         return;
 
-    layrail::Layout scratch;
+    Layout scratch;
     std::string storedName;
     const std::string error = readLayout(source, scratch, storedName);
     if (!error.empty()) {
         wxMessageBox("This file does not appear to be a Layrail layout:\n\n" + text(error), "Import Failed",
-                     wxOK | wxICON_ERROR, this);
+                     wxOK | wxICON_ERROR, parent);
         return;
     }
-    ensureFolder(layoutsFolder_);
+    ensureFolder(layoutsFolder);
     if (!copyFileReplacing(source, target.path)) {
-        wxMessageBox("Could not copy the file to:\n" + text(target.path), "Import Failed", wxOK | wxICON_ERROR,
-                     this);
+        wxMessageBox("Could not copy the file to:\n" + text(target.path), "Import Failed", wxOK | wxICON_ERROR, parent);
         return;
     }
     const wxString question = "Imported successfully.\n\nOpen \"" + text(name) + "\" now?";
-    if (wxMessageBox(question, "Import", wxYES_NO | wxICON_QUESTION, this) == wxYES && confirmUnsavedChanges())
-        loadLayoutFile(target.path);
+    if (wxMessageBox(question, "Import", wxYES_NO | wxICON_QUESTION, parent) == wxYES && confirmUnsavedChanges(context))
+        loadLayoutFile(context, target.path);
 }
 
-void MainFrame::onExportLayout(wxCommandEvent&)
+void exportLayoutCommand(CommandContext& context, const CommandCall&)
 {
-    const std::vector<std::string> files = listLayoutFiles(layoutsFolder_);
+    MainFrame* parent = &context.frame;
+    const std::vector<std::string> files = listLayoutFiles(context.frame.layoutsFolder());
     if (files.empty()) {
-        wxMessageBox("No layouts to export. Save a layout first.", "Export Layout", wxOK | wxICON_INFORMATION, this);
+        wxMessageBox("No layouts to export. Save a layout first.", "Export Layout", wxOK | wxICON_INFORMATION, parent);
         return;
     }
-    ExportLayoutDialog dialog(this, sortedDisplayNames(files), layoutName_, transferFolder());
+    ExportLayoutDialog dialog(parent, sortedDisplayNames(files), context.session.name(), transferFolder());
     if (dialog.ShowModal() != wxID_OK)
         return;
     const int index = lastWithDisplayName(files, dialog.selectedName());
@@ -267,23 +274,22 @@ void MainFrame::onExportLayout(wxCommandEvent&)
     std::error_code error;
     if (!fs::is_directory(folder, error)) {
         wxMessageBox("Destination folder does not exist:\n" + text(folder), "Export Failed", wxOK | wxICON_ERROR,
-                     this);
+                     parent);
         return;
     }
     const std::string name = exportName(saveAs);
     const NamedPath target = layoutPath(folder, name);
-    if (!acceptName(this, target))
+    if (!acceptName(parent, target))
         return;
     if (fileExists(target.path) &&
-        !confirmReplace(this, wxString::Format("\"%s\" already exists in that folder.\n\nReplace it?",
-                                               text(name + kLayoutExtension))))
+        !confirmReplace(parent, wxString::Format("\"%s\" already exists in that folder.\n\nReplace it?",
+                                                 text(name + kLayoutExtension))))
         return;
     if (!copyFileReplacing(source, target.path)) {
-        wxMessageBox("Could not copy the file to:\n" + text(target.path), "Export Failed", wxOK | wxICON_ERROR,
-                     this);
+        wxMessageBox("Could not copy the file to:\n" + text(target.path), "Export Failed", wxOK | wxICON_ERROR, parent);
         return;
     }
-    wxMessageBox("Exported to:\n" + text(target.path), "Export", wxOK | wxICON_INFORMATION, this);
+    wxMessageBox("Exported to:\n" + text(target.path), "Export", wxOK | wxICON_INFORMATION, parent);
 }
 
 } // namespace layrail

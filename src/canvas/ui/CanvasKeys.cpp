@@ -1,6 +1,5 @@
 // Keys on the canvas: R turns the ghost, Escape cancels or deselects, Delete and Backspace delete.
 
-#include "app/ui/MainFrame.h"
 #include "canvas/CanvasDelete.h"
 #include "canvas/Locks.h"
 #include "canvas/ui/CanvasPanel.h"
@@ -24,7 +23,7 @@ void CanvasPanel::onKeyDown(wxKeyEvent& event)
             if (placement_.active()) {
                 cancelDrag();
             } else if (toolMode_ != ToolMode::None) {
-                frame_.endToolMode();
+                endToolMode();
             } else {
                 deselectAll(layout());
                 selectionChanged();
