@@ -1,7 +1,7 @@
 # Two commands for a fresh Debian machine: `make run` and `make test`.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake make g++ libwxgtk3.2-dev libgl-dev libglu1-mesa-dev libgtest-dev libbenchmark-dev xvfb xauth
+PACKAGES := cmake make g++ pkg-config libcairo2-dev libwxgtk3.2-dev libgl-dev libglu1-mesa-dev libgtest-dev libbenchmark-dev xvfb xauth
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build run test bench clean

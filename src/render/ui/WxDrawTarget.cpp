@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include <cairo.h>
 #include <wx/dcgraph.h>
 #include <wx/font.h>
 #include <wx/pen.h>
 #include <wx/tokenzr.h>
 
+#include "render/PolygonRaster.h"
 #include "render/ui/WxSpriteCache.h"
 
 namespace layrail {
@@ -15,6 +17,9 @@ namespace layrail {
 namespace {
 
 constexpr size_t kMaxSharedExtents = 4096;
+// Polygons whose bounds hold at most this many pixels go into the layer: painting them there costs
+// less than one fill and stroke by the graphics library.
+constexpr double kMaxLayerPolygonPixels = 400.0;
 // Corners further out than this are far off any window; their offsets would not fit the sprite keys.
 constexpr double kLargestSpriteCoordinate = 1e8;
 
@@ -37,6 +42,13 @@ const wxFont& sansFont(const FontSpec& fontSpec)
         it = fonts.emplace(fontSpecKey(fontSpec), font).first;
     }
     return it->second;
+}
+
+// One layer for every target: it is as large as the largest target and transparent between frames.
+RasterLayer& sharedLayer()
+{
+    static RasterLayer* layer = new RasterLayer;
+    return *layer;
 }
 
 } // namespace
@@ -81,11 +93,21 @@ WxDrawTarget::WxDrawTarget(wxDC& dc) : dc_(dc), size_(dc.GetSize())
                           ty == std::floor(ty) && gc_->GetContentScaleFactor() == 1.0;
         if (spritesAllowed_)
             WxSpriteCache::instance().startFrame();
+        // The layer is copied with the context's own cairo calls, in device pixels.
+        layerAllowed_ = spritesAllowed_ && gc_->GetRenderer() == wxGraphicsRenderer::GetCairoRenderer() &&
+                        gc_->GetNativeContext() != nullptr && size_.x > 0 && size_.y > 0;
+        if (layerAllowed_) {
+            RasterLayer& layer = sharedLayer();
+            if (layer.width() < size_.x || layer.height() < size_.y)
+                layer.resize(std::max(layer.width(), size_.x), std::max(layer.height(), size_.y));
+            layer.startFrame();
+        }
     }
 }
 
 WxDrawTarget::~WxDrawTarget()
 {
+    flushLayer();
     // Hand the context back in the state its device context believes it to be in.
     if (gc_ && !owned_) {
         gc_->SetPen(dc_.GetPen());
@@ -148,6 +170,7 @@ void WxDrawTarget::clear(Colour colour)
 {
     if (!gc_)
         return;
+    flushLayer();
     gc_->SetCompositionMode(wxCOMPOSITION_SOURCE);
     setNoPen();
     setBrush(colour);
@@ -194,10 +217,63 @@ bool WxDrawTarget::polygonFromSprite(const std::vector<PixelPoint>& points)
     return true;
 }
 
+bool WxDrawTarget::polygonIntoLayer(const std::vector<PixelPoint>& points)
+{
+    if (!layerAllowed_ || (hasPen_ && penStyle_ != PenStyle::Solid))
+        return false;
+    double left = points.front().x, right = left, top = points.front().y, bottom = top;
+    for (const PixelPoint& p : points) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
+    }
+    if (!((right - left + 1.0) * (bottom - top + 1.0) <= kMaxLayerPolygonPixels))
+        return false;
+    const Colour none{0, 0, 0, 0};
+    // The library puts odd pens on pixel centres by moving the whole path half a pixel.
+    const int penWidth = hasPen_ ? std::max(penWidth_, 1) : 0;
+    const double shift = gc_->OffsetEnabled() && penWidth % 2 == 1 ? 0.5 : 0.0;
+    sharedLayer().add(points, RasterStyle{hasBrush_ ? brushColour_ : none, hasPen_ ? penColour_ : none,
+                                          static_cast<double>(penWidth)},
+                      shift);
+    layerPending_ = true;
+    return true;
+}
+
+void WxDrawTarget::flushLayer()
+{
+    if (!layerPending_)
+        return;
+    layerPending_ = false;
+    RasterLayer& layer = sharedLayer();
+    const RasterLayer::Region region = layer.finishRun();
+    if (!region.empty()) {
+        auto* cr = static_cast<cairo_t*>(gc_->GetNativeContext());
+        const int stride = layer.width() * 4;
+        auto* data = reinterpret_cast<unsigned char*>(const_cast<std::uint32_t*>(layer.pixels()));
+        cairo_surface_t* surface = cairo_image_surface_create_for_data(
+            data + static_cast<size_t>(region.y) * stride + static_cast<size_t>(region.x) * 4, CAIRO_FORMAT_ARGB32,
+            region.width, region.height, stride);
+        cairo_save(cr);
+        cairo_new_path(cr);
+        cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+        cairo_set_source_surface(cr, surface, region.x, region.y);
+        cairo_rectangle(cr, region.x, region.y, region.width, region.height);
+        cairo_fill(cr);
+        cairo_restore(cr);
+        cairo_surface_destroy(surface);
+    }
+    layer.clear();
+}
+
 void WxDrawTarget::polygon(const std::vector<PixelPoint>& points)
 {
     if (!gc_ || points.size() < 2 || (!hasPen_ && !hasBrush_))
         return;
+    if (polygonIntoLayer(points))
+        return;
+    flushLayer();
     if (polygonFromSprite(points))
         return;
     fillPoints(points, true);
@@ -208,6 +284,7 @@ void WxDrawTarget::polyline(const std::vector<PixelPoint>& points)
 {
     if (!gc_ || points.size() < 2 || !hasPen_)
         return;
+    flushLayer();
     fillPoints(points, false);
     gc_->StrokeLines(points_.size(), points_.data());
 }
@@ -216,6 +293,7 @@ void WxDrawTarget::line(PixelPoint from, PixelPoint to)
 {
     if (!gc_ || !hasPen_)
         return;
+    flushLayer();
     gc_->StrokeLine(from.x, from.y, to.x, to.y);
 }
 
@@ -223,6 +301,7 @@ void WxDrawTarget::ellipse(PixelPoint centre, double radiusX, double radiusY)
 {
     if (!gc_ || (!hasPen_ && !hasBrush_))
         return;
+    flushLayer();
     constexpr double kLargestSpriteDot = 24.0;
     bool spriteDot = spritesAllowed_ && radiusX == radiusY && radiusX <= kLargestSpriteDot &&
                      radiusX == std::floor(radiusX) && centre.x == std::floor(centre.x) &&
@@ -242,6 +321,7 @@ void WxDrawTarget::roundedRectangle(double x, double y, double width, double hei
 {
     if (!gc_ || (!hasPen_ && !hasBrush_))
         return;
+    flushLayer();
     gc_->DrawRoundedRectangle(x, y, width, height, radius);
 }
 
@@ -290,6 +370,7 @@ void WxDrawTarget::text(const std::string& utf8, double x, double y, const FontS
 {
     if (!gc_ || utf8.empty())
         return;
+    flushLayer();
     if (spritesAllowed_ && angle == 0.0 && utf8.find('\n') == std::string::npos) {
         TextExtent extent = textExtent(utf8, font);
         const auto& sprite =
@@ -307,6 +388,7 @@ void WxDrawTarget::textWithBackground(const std::string& utf8, double x, double 
 {
     if (!gc_ || utf8.empty())
         return;
+    flushLayer();
     TextExtent extent = textExtent(utf8, font);
     setNoPen();
     setBrush(background);

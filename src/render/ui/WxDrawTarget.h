@@ -15,7 +15,9 @@ namespace layrail {
 
 // Draws through the graphics context of a wx device context (a wxGCDC gives anti-aliasing and alpha);
 // other device contexts get a graphics context made for them. Pens, brushes, fonts, text extents and
-// the pictures of dots, labels and polygons are made once and reused from frame to frame.
+// the pictures of dots, labels and polygons are made once and reused from frame to frame. Polygons a
+// few pixels across (the track of a layout seen whole) are painted into a layer of their own and
+// copied onto the context at once, before anything else is drawn over them.
 class WxDrawTarget : public DrawTarget {
 public:
     explicit WxDrawTarget(wxDC& dc);
@@ -44,6 +46,9 @@ private:
     void applyFont(const FontSpec& font, Colour colour);
     void fillPoints(const std::vector<PixelPoint>& points, bool close);
     bool polygonFromSprite(const std::vector<PixelPoint>& points);
+    bool polygonIntoLayer(const std::vector<PixelPoint>& points);
+    // Copies what the layer holds onto the context; every other drawing call comes after it.
+    void flushLayer();
     void drawTextLines(const wxString& text, double x, double y, double angle);
     using ExtentCache = std::unordered_map<std::uint32_t, std::unordered_map<std::string, TextExtent>>;
     ExtentCache& extentCache();
@@ -53,6 +58,8 @@ private:
     wxGraphicsContext* gc_ = nullptr;
     wxSize size_;
     bool spritesAllowed_ = false;
+    bool layerAllowed_ = false;
+    bool layerPending_ = false;
     Colour penColour_;
     int penWidth_ = 0;
     PenStyle penStyle_ = PenStyle::Solid;
