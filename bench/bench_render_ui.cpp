@@ -26,7 +26,7 @@ void paintFrames(benchmark::State& state, const Layout& layout, const CanvasView
     for (auto _ : state) {
         wxGCDC dc(memory);
         WxDrawTarget target(dc);
-        renderLayout(layout, target, view, bench::kFrameWidth, bench::kFrameHeight);
+        renderLayout(layout, target, view, bench::kFrameWidth, bench::kFrameHeight, switchedOptions(layout));
     }
     memory.SelectObject(wxNullBitmap);
     state.counters["zoom"] = view.zoom;
@@ -57,7 +57,7 @@ void BM_PaintFitAllAfterZoom(benchmark::State& state)
         view.panY = bench::kFrameHeight / 2.0 - (bench::kFrameHeight / 2.0 - fit.panY) * factor;
         wxGCDC dc(memory);
         WxDrawTarget target(dc);
-        renderLayout(layout, target, view, bench::kFrameWidth, bench::kFrameHeight);
+        renderLayout(layout, target, view, bench::kFrameWidth, bench::kFrameHeight, switchedOptions(layout));
     }
     memory.SelectObject(wxNullBitmap);
     state.counters["zoom"] = fit.zoom;

@@ -129,7 +129,8 @@ void drawGradeArrows(DrawTarget& target, const CanvasView& view, const Layout& l
     }
 }
 
-void drawLabels(DrawTarget& target, const CanvasView& view, const Layout& layout, int width, int height)
+void drawLabels(DrawTarget& target, const CanvasView& view, const Layout& layout, int width, int height,
+                bool showSelection)
 {
     FontSpec font{scaledFontSize(view.zoom, 11.0, 9, 8), false};
     for (const LayoutLabel& label : layout.labels) {
@@ -140,9 +141,10 @@ void drawLabels(DrawTarget& target, const CanvasView& view, const Layout& layout
         double lines = 1.0 + std::count(label.text.begin(), label.text.end(), '\n');
         if (at.x + 1.5 * font.size * label.text.size() + 4.0 < 0.0 || at.y + 2.0 * font.size * lines + 4.0 < 0.0)
             continue;
-        Colour colour = label.selected ? colours::kSelectionBlue : colours::kDarkText;
+        const bool selected = showSelection && label.selected;
+        Colour colour = selected ? colours::kSelectionBlue : colours::kDarkText;
         target.textWithBackground(label.text, at.x, at.y, font, colour, kLabelBackground);
-        if (label.selected) {
+        if (selected) {
             TextExtent extent = target.textExtent(label.text, font);
             target.setNoBrush();
             target.setPen(colours::kSelectionBlue, 1, PenStyle::Dotted);
@@ -152,7 +154,8 @@ void drawLabels(DrawTarget& target, const CanvasView& view, const Layout& layout
     }
 }
 
-void drawDimensionLines(DrawTarget& target, const CanvasView& view, const Layout& layout, const WorldRect& visible)
+void drawDimensionLines(DrawTarget& target, const CanvasView& view, const Layout& layout, const WorldRect& visible,
+                        bool showSelection)
 {
     FontSpec font{10, false};
     for (const DimensionLine& d : layout.dimensionLines) {
@@ -162,10 +165,11 @@ void drawDimensionLines(DrawTarget& target, const CanvasView& view, const Layout
                                          std::max(d.y1, d.y2));
         if (!lineSeen && !visible.overlapsCircle(label.x, label.y, 0.0))
             continue;
-        Colour colour = d.selected ? kDimensionSelected : kDimension;
+        const bool selected = showSelection && d.selected;
+        Colour colour = selected ? kDimensionSelected : kDimension;
         PixelPoint a = toScreen(view, d.x1, d.y1);
         PixelPoint b = toScreen(view, d.x2, d.y2);
-        target.setPen(colour, d.selected ? 3 : 2);
+        target.setPen(colour, selected ? 3 : 2);
         target.line(a, b);
 
         double length = std::hypot(b.x - a.x, b.y - a.y);
@@ -179,7 +183,7 @@ void drawDimensionLines(DrawTarget& target, const CanvasView& view, const Layout
 
         PixelPoint at = toScreen(view, label);
         drawTextOnBox(target, formatLength(std::hypot(d.x2 - d.x1, d.y2 - d.y1), layout.units), at.x, at.y, font,
-                      colours::kDarkText, d.selected ? kDimensionBoxSelected : kDimensionBox, colour, 10.0, 4.0);
+                      colours::kDarkText, selected ? kDimensionBoxSelected : kDimensionBox, colour, 10.0, 4.0);
     }
 }
 

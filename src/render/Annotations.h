@@ -11,7 +11,10 @@ namespace layrail {
 void drawBaseboardEdges(DrawTarget& target, const CanvasView& view, const Layout& layout);
 // An arrow at the anchor of each grade run, climbing orange, falling blue.
 void drawGradeArrows(DrawTarget& target, const CanvasView& view, const Layout& layout, const WorldRect& visible);
-void drawLabels(DrawTarget& target, const CanvasView& view, const Layout& layout, int width, int height);
-void drawDimensionLines(DrawTarget& target, const CanvasView& view, const Layout& layout, const WorldRect& visible);
+// Labels and dimension lines; showSelection off draws the selected ones like the others.
+void drawLabels(DrawTarget& target, const CanvasView& view, const Layout& layout, int width, int height,
+                bool showSelection);
+void drawDimensionLines(DrawTarget& target, const CanvasView& view, const Layout& layout, const WorldRect& visible,
+                        bool showSelection);
 
 } // namespace layrail

@@ -16,9 +16,14 @@ struct CanvasView {
     double zoom = kInitialZoom;
     double panX = kInitialPan;
     double panY = kInitialPan;
+    // The screen cuts projected points to whole pixels; paper and vector files keep them exact.
+    bool wholePixels = true;
 
     int toScreenX(double x) const { return static_cast<int>(zoom * x + panX); }
     int toScreenY(double y) const { return static_cast<int>(zoom * y + panY); }
+    // Where a point lands on the target, cut to whole pixels or not.
+    double projectX(double x) const { return wholePixels ? toScreenX(x) : zoom * x + panX; }
+    double projectY(double y) const { return wholePixels ? toScreenY(y) : zoom * y + panY; }
     double toWorldX(double sx) const { return (sx - panX) / zoom; }
     double toWorldY(double sy) const { return (sy - panY) / zoom; }
 

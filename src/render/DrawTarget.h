@@ -37,7 +37,8 @@ class DrawTarget {
 public:
     virtual ~DrawTarget() = default;
 
-    virtual void setPen(Colour colour, int width, PenStyle style = PenStyle::Solid) = 0;
+    // Width in target pixels; whole widths on screen, any width on paper and in vector files.
+    virtual void setPen(Colour colour, double width, PenStyle style = PenStyle::Solid) = 0;
     virtual void setNoPen() = 0;
     virtual void setBrush(Colour colour) = 0;
     virtual void setNoBrush() = 0;

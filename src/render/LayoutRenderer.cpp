@@ -54,14 +54,6 @@ FrameScratch& frameScratch()
     return scratch;
 }
 
-bool levelVisible(const Layout& layout, int id)
-{
-    for (const Level& level : layout.levels)
-        if (level.id == id)
-            return level.visible;
-    return true;
-}
-
 double levelHeight(const Layout& layout, int id)
 {
     for (const Level& level : layout.levels)
@@ -86,11 +78,12 @@ void drawBaseboard(DrawTarget& target, const CanvasView& view, const Layout& lay
     target.polygon(points);
 }
 
-void drawDecks(DrawTarget& target, const CanvasView& view, const Layout& layout, std::vector<size_t>& order)
+void drawDecks(DrawTarget& target, const CanvasView& view, const Layout& layout, const RenderOptions& options,
+               std::vector<size_t>& order)
 {
     order.clear();
     for (size_t i = 0; i < layout.levels.size(); ++i)
-        if (layout.levels[i].visible && layout.levels[i].outline.size() >= 3)
+        if (options.showsLevel(layout, layout.levels[i].id) && layout.levels[i].outline.size() >= 3)
             order.push_back(i);
     std::stable_sort(order.begin(), order.end(),
                      [&](size_t a, size_t b) { return layout.levels[a].height < layout.levels[b].height; });
@@ -114,27 +107,27 @@ void drawGrid(DrawTarget& target, const CanvasView& view, const Layout& layout, 
     if (spacing >= kMinGridPixels && spacing <= kMaxGridPixels) {
         target.setPen(colours::kGrid, 1);
         for (double x = view.panX + std::floor(-view.panX / spacing) * spacing; x < width; x += spacing) {
-            double px = static_cast<int>(x);
+            double px = view.wholePixels ? static_cast<int>(x) : x;
             target.line(PixelPoint{px, 0.0}, PixelPoint{px, double(height)});
         }
         for (double y = view.panY + std::floor(-view.panY / spacing) * spacing; y < height; y += spacing) {
-            double py = static_cast<int>(y);
+            double py = view.wholePixels ? static_cast<int>(y) : y;
             target.line(PixelPoint{0.0, py}, PixelPoint{double(width), py});
         }
     }
-    double ox = view.toScreenX(0.0), oy = view.toScreenY(0.0);
+    double ox = view.projectX(0.0), oy = view.projectY(0.0);
     target.setPen(colours::kOriginCross, 2);
     target.line(PixelPoint{ox - kOriginCrossArm, oy}, PixelPoint{ox + kOriginCrossArm, oy});
     target.line(PixelPoint{ox, oy - kOriginCrossArm}, PixelPoint{ox, oy + kOriginCrossArm});
 }
 
-void drawShapes(DrawTarget& target, const CanvasView& view, const Layout& layout, const WorldRect& visible,
-                std::vector<size_t>& order)
+void drawShapes(DrawTarget& target, const CanvasView& view, const Layout& layout, const RenderOptions& options,
+                const WorldRect& visible, std::vector<size_t>& order)
 {
     order.clear();
     for (size_t i = 0; i < layout.shapes.size(); ++i) {
         const LayoutShape& shape = layout.shapes[i];
-        if (shape.points.size() < 3 || !levelVisible(layout, shape.level))
+        if (shape.points.size() < 3 || !options.showsLevel(layout, shape.level))
             continue;
         double x0 = shape.points[0].x, y0 = shape.points[0].y, x1 = x0, y1 = y0;
         for (const Point& p : shape.points) {
@@ -157,7 +150,7 @@ void drawShapes(DrawTarget& target, const CanvasView& view, const Layout& layout
     for (size_t i : order) {
         const LayoutShape& shape = layout.shapes[i];
         target.setBrush(rgb(shape.red, shape.green, shape.blue, shape.alpha));
-        if (shape.selected)
+        if (options.selection && shape.selected)
             target.setPen(rgb(40, 80, 200), 3);
         else if (shape.outline)
             target.setPen(rgb(shape.red / 2, shape.green / 2, shape.blue / 2), 2);
@@ -178,8 +171,8 @@ void drawShapes(DrawTarget& target, const CanvasView& view, const Layout& layout
 }
 
 // Scenery items in two passes, unselected first: either the tunnel portals or everything else.
-void drawScenery(DrawTarget& target, const CanvasView& view, const Layout& layout, const WorldRect& visible,
-                 const std::unordered_set<int>& portals, bool wantPortals)
+void drawScenery(DrawTarget& target, const CanvasView& view, const Layout& layout, const RenderOptions& options,
+                 const WorldRect& visible, const std::unordered_set<int>& portals, bool wantPortals)
 {
     if (wantPortals && portals.empty())
         return;
@@ -189,23 +182,24 @@ void drawScenery(DrawTarget& target, const CanvasView& view, const Layout& layou
     for (int pass = 0; pass < 2; ++pass) {
         bool selectedPass = pass == 1;
         for (const SceneryItem& item : layout.scenery) {
-            if (item.selected != selectedPass)
+            const bool selected = options.selection && item.selected;
+            if (selected != selectedPass)
                 continue;
             bool portal = !portals.empty() && portals.count(item.id) != 0;
-            if (portal != wantPortals || !levelVisible(layout, item.level))
+            if (portal != wantPortals || !options.showsLevel(layout, item.level))
                 continue;
             const SceneryDef* def = catalog.find(item.item);
             if (!def || !visible.overlapsCircle(item.x, item.y, sceneryReach(item, *def) + textMargin))
                 continue;
-            drawSceneryItem(target, view, item, *def);
+            drawSceneryItem(target, view, item, *def, selected);
         }
     }
 }
 
-double pieceMarginPixels(const Layout& layout, const CanvasView& view)
+double pieceMarginPixels(const RenderOptions& options, const CanvasView& view)
 {
     double margin = 8.0 + std::max({4.0, view.zoom * 3.0, view.zoom * 8.0});
-    if (layout.labelsOn && view.zoom >= kLabelMinZoom) {
+    if (options.labels && view.zoom >= kLabelMinZoom) {
         margin = std::max(margin, 8.0 + view.zoom * 2.5);
         margin = std::max(margin, 8.0 + 4.0 * scaledFontSize(view.zoom, 9.0, 7, 6));
     }
@@ -233,8 +227,8 @@ double catalogReach()
     return reach;
 }
 
-void collectPieces(const Layout& layout, const WorldRect& visible, const PieceGroups& groups,
-                   std::vector<VisiblePiece>& out)
+void collectPieces(const Layout& layout, const RenderOptions& options, const WorldRect& visible,
+                   const PieceGroups& groups, std::vector<VisiblePiece>& out)
 {
     out.clear();
     const TrackCatalog& catalog = TrackCatalog::instance();
@@ -249,7 +243,7 @@ void collectPieces(const Layout& layout, const WorldRect& visible, const PieceGr
             continue;
         if (!levelCached || piece.level != lastLevel) {
             lastLevel = piece.level;
-            lastVisible = levelVisible(layout, piece.level);
+            lastVisible = options.showsLevel(layout, piece.level);
             levelCached = true;
         }
         if (!lastVisible)
@@ -262,16 +256,16 @@ void collectPieces(const Layout& layout, const WorldRect& visible, const PieceGr
     }
 }
 
-void drawPieceGroup(DrawTarget& target, const CanvasView& view, const Layout& layout, const PieceGroups& groups,
-                    const std::vector<VisiblePiece>& pieces, bool lower)
+void drawPieceGroup(DrawTarget& target, const CanvasView& view, const Layout& layout, const RenderOptions& options,
+                    const PieceGroups& groups, const std::vector<VisiblePiece>& pieces, bool lower)
 {
     for (int pass = 0; pass < 2; ++pass) {
         bool selectedPass = pass == 1;
         for (const VisiblePiece& v : pieces) {
-            if (v.lower != lower || v.piece->selected != selectedPass)
+            if (v.lower != lower || (options.selection && v.piece->selected) != selectedPass)
                 continue;
             drawPlacedPiece(groups.helixSet, target, layout, *v.piece, *v.catalogPiece, view, selectedPass,
-                            layout.labelsOn, v.inTunnel);
+                            options.labels, v.inTunnel);
         }
     }
 }
@@ -293,8 +287,8 @@ HelixState helixState(const Layout& layout, const Helix& helix)
 
 // Each helix as two rings of its kit's curves around the centre. The rings are not pieces of the
 // layout, so they carry no article labels and no join dots.
-void drawHelixRings(DrawTarget& target, const CanvasView& view, const Layout& layout, const PieceGroups& groups,
-                    const WorldRect& visible)
+void drawHelixRings(DrawTarget& target, const CanvasView& view, const Layout& layout, const RenderOptions& options,
+                    const PieceGroups& groups, const WorldRect& visible)
 {
     const TrackCatalog& catalog = TrackCatalog::instance();
     for (const Helix& helix : layout.helices) {
@@ -304,8 +298,9 @@ void drawHelixRings(DrawTarget& target, const CanvasView& view, const Layout& la
         if (!kit || !visible.overlapsCircle(helix.cx, helix.cy, kit->outerRadius + 20.0))
             continue;
         HelixState state = helixState(layout, helix);
-        if (!levelVisible(layout, state.level))
+        if (!options.showsLevel(layout, state.level))
             continue;
+        const bool selected = options.selection && state.selected;
         for (const std::string* article : {&kit->innerCurveArticle, &kit->outerCurveArticle}) {
             const CatalogPiece* cp = catalog.find(*article);
             if (!cp)
@@ -320,62 +315,110 @@ void drawHelixRings(DrawTarget& target, const CanvasView& view, const Layout& la
                 ring.x = helix.cx + cp->radius * std::sin(h);
                 ring.y = helix.cy - cp->radius * std::cos(h);
                 ring.heading = normalizeHeading(heading);
-                drawPlacedPiece(groups.helixSet, target, layout, ring, *cp, view, state.selected, false, false);
+                drawPlacedPiece(groups.helixSet, target, layout, ring, *cp, view, selected, false, false);
             }
         }
     }
 }
 
 void drawSpokeExtensions(DrawTarget& target, const CanvasView& view, const Layout& layout,
-                         const PieceGroups& groups, const std::vector<VisiblePiece>& pieces)
+                         const RenderOptions& options, const PieceGroups& groups,
+                         const std::vector<VisiblePiece>& pieces)
 {
     for (const VisiblePiece& v : pieces)
         if (v.piece->article == kSpokeExtensionArticle)
-            drawPlacedPiece(groups.helixSet, target, layout, *v.piece, *v.catalogPiece, view, v.piece->selected,
-                            layout.labelsOn, v.inTunnel);
+            drawPlacedPiece(groups.helixSet, target, layout, *v.piece, *v.catalogPiece, view,
+                            options.selection && v.piece->selected, options.labels, v.inTunnel);
 }
+
+// Forwards every call with pen widths multiplied: the same drawing for a target of finer pixels.
+class ScaledPens : public DrawTarget {
+public:
+    ScaledPens(DrawTarget& target, double scale) : target_(target), scale_(scale) {}
+
+    void setPen(Colour colour, double width, PenStyle style) override { target_.setPen(colour, width * scale_, style); }
+    void setNoPen() override { target_.setNoPen(); }
+    void setBrush(Colour colour) override { target_.setBrush(colour); }
+    void setNoBrush() override { target_.setNoBrush(); }
+    void clear(Colour colour) override { target_.clear(colour); }
+    void polygon(const std::vector<PixelPoint>& points) override { target_.polygon(points); }
+    void line(PixelPoint from, PixelPoint to) override { target_.line(from, to); }
+    void polyline(const std::vector<PixelPoint>& points) override { target_.polyline(points); }
+    void ellipse(PixelPoint centre, double radiusX, double radiusY) override
+    {
+        target_.ellipse(centre, radiusX, radiusY);
+    }
+    void roundedRectangle(double x, double y, double width, double height, double radius) override
+    {
+        target_.roundedRectangle(x, y, width, height, radius);
+    }
+    void text(const std::string& utf8, double x, double y, const FontSpec& font, Colour colour,
+              double angle) override
+    {
+        target_.text(utf8, x, y, font, colour, angle);
+    }
+    void textWithBackground(const std::string& utf8, double x, double y, const FontSpec& font, Colour colour,
+                            Colour background) override
+    {
+        target_.textWithBackground(utf8, x, y, font, colour, background);
+    }
+    TextExtent textExtent(const std::string& utf8, const FontSpec& font) override
+    {
+        return target_.textExtent(utf8, font);
+    }
+
+private:
+    DrawTarget& target_;
+    double scale_;
+};
 
 } // namespace
 
-void renderLayout(const Layout& layout, DrawTarget& target, const CanvasView& view, int width, int height)
+void renderLayout(const Layout& layout, DrawTarget& output, const CanvasView& view, int width, int height,
+                  const RenderOptions& options)
 {
+    ScaledPens scaled(output, options.lineScale);
+    DrawTarget& target = options.lineScale == 1.0 ? output : scaled;
+    CanvasView projection = view;
+    projection.wholePixels = !options.printing;
+
     FrameScratch& scratch = frameScratch();
-    bool board = layout.baseboardShown && layout.baseboard.vertices.size() >= 3;
+    bool board = options.baseboard && layout.baseboard.vertices.size() >= 3;
 
     target.clear(colours::kBackground);
     if (board)
-        drawBaseboard(target, view, layout);
-    drawDecks(target, view, layout, scratch.order);
-    if (layout.gridOn)
-        drawGrid(target, view, layout, width, height);
+        drawBaseboard(target, projection, layout);
+    drawDecks(target, projection, layout, options, scratch.order);
+    if (options.grid)
+        drawGrid(target, projection, layout, width, height);
     if (board)
-        drawBaseboardEdges(target, view, layout);
+        drawBaseboardEdges(target, projection, layout);
 
-    WorldRect visible = visibleWorld(view, width, height, 8.0);
-    drawShapes(target, view, layout, visible, scratch.order);
+    WorldRect visible = visibleWorld(projection, width, height, 8.0);
+    drawShapes(target, projection, layout, options, visible, scratch.order);
 
     scratch.portals.clear();
     for (const Tunnel& tunnel : layout.tunnels) {
         scratch.portals.insert(tunnel.portalA);
         scratch.portals.insert(tunnel.portalB);
     }
-    drawScenery(target, view, layout, visible, scratch.portals, false);
+    drawScenery(target, projection, layout, options, visible, scratch.portals, false);
 
     computePieceGroups(layout, scratch.groups);
-    WorldRect pieceWindow = visibleWorld(view, width, height, pieceMarginPixels(layout, view));
-    collectPieces(layout, pieceWindow, scratch.groups, scratch.pieces);
+    WorldRect pieceWindow = visibleWorld(projection, width, height, pieceMarginPixels(options, projection));
+    collectPieces(layout, options, pieceWindow, scratch.groups, scratch.pieces);
     if (scratch.groups.anyLower)
-        drawPieceGroup(target, view, layout, scratch.groups, scratch.pieces, true);
-    drawHelixRings(target, view, layout, scratch.groups, pieceWindow);
-    drawPieceGroup(target, view, layout, scratch.groups, scratch.pieces, false);
-    drawSpokeExtensions(target, view, layout, scratch.groups, scratch.pieces);
+        drawPieceGroup(target, projection, layout, options, scratch.groups, scratch.pieces, true);
+    drawHelixRings(target, projection, layout, options, scratch.groups, pieceWindow);
+    drawPieceGroup(target, projection, layout, options, scratch.groups, scratch.pieces, false);
+    drawSpokeExtensions(target, projection, layout, options, scratch.groups, scratch.pieces);
 
-    drawScenery(target, view, layout, visible, scratch.portals, true);
+    drawScenery(target, projection, layout, options, visible, scratch.portals, true);
 
-    WorldRect annotationWindow = visibleWorld(view, width, height, 80.0);
-    drawGradeArrows(target, view, layout, annotationWindow);
-    drawLabels(target, view, layout, width, height);
-    drawDimensionLines(target, view, layout, annotationWindow);
+    WorldRect annotationWindow = visibleWorld(projection, width, height, 80.0);
+    drawGradeArrows(target, projection, layout, annotationWindow);
+    drawLabels(target, projection, layout, width, height, options.selection);
+    drawDimensionLines(target, projection, layout, annotationWindow, options.selection);
 }
 
 } // namespace layrail

@@ -12,7 +12,7 @@ namespace layrail {
 
 inline PixelPoint toScreen(const CanvasView& view, double x, double y)
 {
-    return PixelPoint{static_cast<double>(view.toScreenX(x)), static_cast<double>(view.toScreenY(y))};
+    return PixelPoint{view.projectX(x), view.projectY(y)};
 }
 inline PixelPoint toScreen(const CanvasView& view, const Point& p) { return toScreen(view, p.x, p.y); }
 

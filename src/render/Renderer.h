@@ -6,11 +6,14 @@
 #include "document/Layout.h"
 #include "render/CanvasView.h"
 #include "render/DrawTarget.h"
+#include "render/RenderOptions.h"
 
 namespace layrail {
 
-// Paints the whole layout, in the plan's fixed order, onto a target of the given size in pixels.
-void renderLayout(const Layout& layout, DrawTarget& target, const CanvasView& view, int width, int height);
+// Paints the whole layout, in the plan's fixed order, onto a target of the given size in pixels, with
+// what the options include (the layout's own view switches are not read).
+void renderLayout(const Layout& layout, DrawTarget& target, const CanvasView& view, int width, int height,
+                  const RenderOptions& options);
 
 // One piece with its label and join dots. helixSet: ids of helix pieces and their approaches
 // (empty outside the renderer).

@@ -142,13 +142,14 @@ void drawPrimitive(DrawTarget& target, const CanvasView& view, const ItemTransfo
 
 } // namespace
 
-void drawSceneryItem(DrawTarget& target, const CanvasView& view, const SceneryItem& item, const SceneryDef& def)
+void drawSceneryItem(DrawTarget& target, const CanvasView& view, const SceneryItem& item, const SceneryDef& def,
+                     bool selected)
 {
     ItemTransform at(item, def, view);
     std::vector<PixelPoint>& points = renderScratch().points;
     for (const SceneryPrimitive& p : def.drawing)
-        drawPrimitive(target, view, at, p, item.selected, points);
-    if (item.selected) {
+        drawPrimitive(target, view, at, p, selected, points);
+    if (selected) {
         boxCorners(points, at, 0.0, 0.0, def.width, def.depth);
         target.setNoBrush();
         target.setPen(colours::kSelectedBlue, 1, PenStyle::Dotted);

@@ -86,7 +86,7 @@ wxImage paintPolygon(const std::vector<PixelPoint>& points, Colour pen, int penW
 TEST(RenderPixelTest, StraightPieceOnWhite)
 {
     Layout layout = layoutWith("24188", 0.0, 100.0);
-    wxImage image = paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH); });
+    wxImage image = paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH, switchedOptions(layout)); });
     EXPECT_TRUE(gui::colourNear(image, 5, 5, 255, 255, 255, 0, 0)) << gui::pixelText(image, 5, 5);
     // Inside the band, away from the label and the dots.
     EXPECT_TRUE(gui::colourNear(image, 100, 150, 210, 210, 205, 0, 2)) << gui::pixelText(image, 100, 150);
@@ -104,14 +104,14 @@ TEST(RenderPixelTest, SelectionAndTunnelColours)
     Layout layout = layoutWith("24188", 0.0, 100.0);
     layout.labelsOn = false;
     layout.pieces[0].selected = true;
-    wxImage selected = paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH); });
+    wxImage selected = paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH, switchedOptions(layout)); });
     EXPECT_TRUE(gui::colourNear(selected, 150, 160, 180, 200, 230, 0, 2)) << gui::pixelText(selected, 150, 160);
 
     layout.pieces[0].selected = false;
     Tunnel tunnel;
     tunnel.coveredPieces = {layout.pieces[0].id};
     layout.tunnels.push_back(tunnel);
-    wxImage hidden = paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH); });
+    wxImage hidden = paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH, switchedOptions(layout)); });
     // 216, 216, 214 at alpha 192 over white.
     EXPECT_TRUE(gui::colourNear(hidden, 150, 160, 226, 226, 224, 0, 3)) << gui::pixelText(hidden, 150, 160);
 }
@@ -289,6 +289,27 @@ TEST(RenderPixelTest, SmallPolygonsLookAsTheLibraryDrawsThem)
                                 paintPolygon(c.points, Colour{0, 0, 0, 0}, 1, fill)),
                   12);
     }
+}
+
+// Pens of paper and vector files need not be whole pixels wide: a line takes the width it is given.
+TEST(RenderPixelTest, PensTakeWidthsBetweenWholePixels)
+{
+    auto ink = [](double width) {
+        wxImage image = paint(
+            [width](DrawTarget& t) {
+                t.clear(kWhite);
+                t.setPen(Colour{0, 0, 0, 255}, width);
+                t.line(PixelPoint{20, 50.5}, PixelPoint{180, 50.5});
+            },
+            200, 100);
+        double sum = 0.0;
+        for (int y = 40; y < 60; ++y)
+            sum += (255 - image.GetRed(100, y)) / 255.0;
+        return sum;
+    };
+    EXPECT_NEAR(ink(2.0), 2.0, 0.1);
+    EXPECT_NEAR(ink(2.5), 2.5, 0.1);
+    EXPECT_NEAR(ink(3.0), 3.0, 0.1);
 }
 
 TEST(RenderPixelTest, PolygonsOffWholePixelsAreAlwaysDrawnDirectly)

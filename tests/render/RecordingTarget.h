@@ -18,7 +18,7 @@ public:
     struct Pen {
         bool set = false;
         Colour colour;
-        int width = 0;
+        double width = 0.0;
         PenStyle style = PenStyle::Solid;
     };
     struct Brush {
@@ -41,7 +41,7 @@ public:
 
     std::vector<Call> calls;
 
-    void setPen(Colour colour, int width, PenStyle style) override { pen_ = Pen{true, colour, width, style}; }
+    void setPen(Colour colour, double width, PenStyle style) override { pen_ = Pen{true, colour, width, style}; }
     void setNoPen() override { pen_ = Pen{}; }
     void setBrush(Colour colour) override { brush_ = Brush{true, colour}; }
     void setNoBrush() override { brush_ = Brush{}; }

@@ -44,7 +44,7 @@ inline PlacedPiece& addPiece(Layout& layout, const std::string& article, double 
 inline RecordingTarget render(const Layout& layout, const CanvasView& view = unitView())
 {
     RecordingTarget target;
-    renderLayout(layout, target, view, kWidth, kHeight);
+    renderLayout(layout, target, view, kWidth, kHeight, switchedOptions(layout));
     return target;
 }
 

@@ -90,7 +90,7 @@ void CanvasPanel::paintSceneryGhost(DrawTarget& target)
     ghost.x = placement_.scenery.ghost.x;
     ghost.y = placement_.scenery.ghost.y;
     ghost.heading = placement_.scenery.ghost.heading;
-    drawSceneryItem(target, view_, ghost, *def);
+    drawSceneryItem(target, view_, ghost, *def, false);
 
     // The footprint in the ghost colour shows where the item will stand.
     const double h = degToRad(ghost.heading);

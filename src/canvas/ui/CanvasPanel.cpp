@@ -113,7 +113,7 @@ void CanvasPanel::paintCanvas(wxGCDC& dc)
 {
     const wxSize size = GetClientSize();
     WxDrawTarget target(dc);
-    renderLayout(layout(), target, view_, size.x, size.y);
+    renderLayout(layout(), target, view_, size.x, size.y, switchedOptions(layout()));
     drawRulers(target, view_, layout().units, size.x, size.y);
     updateElevationStatus();
     paintOverlays(target);

@@ -117,21 +117,28 @@ WxDrawTarget::~WxDrawTarget()
     }
 }
 
-void WxDrawTarget::setPen(Colour colour, int width, PenStyle style)
+void WxDrawTarget::setPen(Colour colour, double width, PenStyle style)
 {
-    std::uint64_t key = (std::uint64_t(colourKey(colour)) << 32) | (std::uint64_t(width & 0xffff) << 8) |
-                        static_cast<std::uint64_t>(style);
+    // Widths count in 1/64 pixel in the key, which leaves room for any pen a target draws with.
+    const std::uint64_t sixtyFourths = static_cast<std::uint64_t>(std::lround(std::max(width, 0.0) * 64.0)) & 0xffffff;
+    std::uint64_t key =
+        (std::uint64_t(colourKey(colour)) << 32) | (sixtyFourths << 8) | static_cast<std::uint64_t>(style);
     if (!gc_ || (hasPen_ && key == penKey_))
         return;
+    const bool whole = width == std::floor(width);
     auto& pens = objects_->pens;
     auto it = pens.find(key);
-    if (it == pens.end())
-        it = pens.emplace(key, gc_->CreatePen(targetPen(colour, width, style))).first;
+    if (it == pens.end()) {
+        const wxGraphicsPen pen = whole ? gc_->CreatePen(targetPen(colour, static_cast<int>(width), style))
+                                        : gc_->CreatePen(targetPenInfo(colour, width, style));
+        it = pens.emplace(key, pen).first;
+    }
     gc_->SetPen(it->second);
     penKey_ = key;
     hasPen_ = true;
     penColour_ = colour;
     penWidth_ = width;
+    wholePen_ = whole;
     penStyle_ = style;
 }
 
@@ -191,7 +198,7 @@ void WxDrawTarget::fillPoints(const std::vector<PixelPoint>& points, bool close)
 // frame that draws it at any whole-pixel position.
 bool WxDrawTarget::polygonFromSprite(const std::vector<PixelPoint>& points)
 {
-    if (!spritesAllowed_ || points.size() < 3 || (hasPen_ && penColour_.a == 0) ||
+    if (!spritesAllowed_ || points.size() < 3 || (hasPen_ && (penColour_.a == 0 || !wholePen_)) ||
         (hasBrush_ && brushColour_.a == 0))
         return false;
     double left = points.front().x, top = points.front().y;
@@ -208,8 +215,8 @@ bool WxDrawTarget::polygonFromSprite(const std::vector<PixelPoint>& points)
         corners_.push_back(static_cast<std::int32_t>(p.y - top));
     }
     const Colour none{0, 0, 0, 0};
-    WxSpriteCache::PolygonStyle style{hasPen_ ? penColour_ : none, hasPen_ ? penWidth_ : 0, penStyle_,
-                                      hasBrush_ ? brushColour_ : none};
+    WxSpriteCache::PolygonStyle style{hasPen_ ? penColour_ : none, hasPen_ ? static_cast<int>(penWidth_) : 0,
+                                      penStyle_, hasBrush_ ? brushColour_ : none};
     const WxSpriteCache::Sprite* sprite = WxSpriteCache::instance().polygon(*gc_, corners_, style);
     if (!sprite)
         return false;
@@ -219,7 +226,7 @@ bool WxDrawTarget::polygonFromSprite(const std::vector<PixelPoint>& points)
 
 bool WxDrawTarget::polygonIntoLayer(const std::vector<PixelPoint>& points)
 {
-    if (!layerAllowed_ || (hasPen_ && penStyle_ != PenStyle::Solid))
+    if (!layerAllowed_ || (hasPen_ && (penStyle_ != PenStyle::Solid || !wholePen_)))
         return false;
     double left = points.front().x, right = left, top = points.front().y, bottom = top;
     for (const PixelPoint& p : points) {
@@ -232,7 +239,7 @@ bool WxDrawTarget::polygonIntoLayer(const std::vector<PixelPoint>& points)
         return false;
     const Colour none{0, 0, 0, 0};
     // The library puts odd pens on pixel centres by moving the whole path half a pixel.
-    const int penWidth = hasPen_ ? std::max(penWidth_, 1) : 0;
+    const int penWidth = hasPen_ ? std::max(static_cast<int>(penWidth_), 1) : 0;
     const double shift = gc_->OffsetEnabled() && penWidth % 2 == 1 ? 0.5 : 0.0;
     sharedLayer().add(points, RasterStyle{hasBrush_ ? brushColour_ : none, hasPen_ ? penColour_ : none,
                                           static_cast<double>(penWidth)},
@@ -305,10 +312,11 @@ void WxDrawTarget::ellipse(PixelPoint centre, double radiusX, double radiusY)
     constexpr double kLargestSpriteDot = 24.0;
     bool spriteDot = spritesAllowed_ && radiusX == radiusY && radiusX <= kLargestSpriteDot &&
                      radiusX == std::floor(radiusX) && centre.x == std::floor(centre.x) &&
-                     centre.y == std::floor(centre.y) && (!hasPen_ || penStyle_ == PenStyle::Solid);
+                     centre.y == std::floor(centre.y) && (!hasPen_ || (penStyle_ == PenStyle::Solid && wholePen_));
     if (spriteDot) {
         const Colour none{0, 0, 0, 0};
-        const auto& sprite = WxSpriteCache::instance().dot(*gc_, hasPen_ ? penColour_ : none, hasPen_ ? penWidth_ : 0,
+        const int penWidth = hasPen_ ? static_cast<int>(penWidth_) : 0;
+        const auto& sprite = WxSpriteCache::instance().dot(*gc_, hasPen_ ? penColour_ : none, penWidth,
                                                            hasBrush_ ? brushColour_ : none, int(radiusX));
         gc_->DrawBitmap(sprite.bitmap, centre.x - radiusX - sprite.pad, centre.y - radiusY - sprite.pad,
                         sprite.width, sprite.height);

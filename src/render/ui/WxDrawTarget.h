@@ -25,7 +25,7 @@ public:
     WxDrawTarget(const WxDrawTarget&) = delete;
     WxDrawTarget& operator=(const WxDrawTarget&) = delete;
 
-    void setPen(Colour colour, int width, PenStyle style = PenStyle::Solid) override;
+    void setPen(Colour colour, double width, PenStyle style = PenStyle::Solid) override;
     void setNoPen() override;
     void setBrush(Colour colour) override;
     void setNoBrush() override;
@@ -61,7 +61,9 @@ private:
     bool layerAllowed_ = false;
     bool layerPending_ = false;
     Colour penColour_;
-    int penWidth_ = 0;
+    double penWidth_ = 0.0;
+    // A whole pen width: the copied pictures and the layer take only those.
+    bool wholePen_ = true;
     PenStyle penStyle_ = PenStyle::Solid;
     Colour brushColour_;
 

@@ -132,6 +132,11 @@ wxPen targetPen(Colour colour, int width, PenStyle style)
     return pen;
 }
 
+wxGraphicsPenInfo targetPenInfo(Colour colour, double width, PenStyle style)
+{
+    return wxGraphicsPenInfo(toWx(colour), width, toWx(style)).Join(wxJOIN_MITER);
+}
+
 WxSpriteCache& WxSpriteCache::instance()
 {
     // Never destroyed: the bitmaps must not outlive the graphics system at exit.

@@ -19,6 +19,8 @@ namespace layrail {
 
 // The wx pen of the drawing target's pens: joins are mitred so band corners stay sharp.
 wxPen targetPen(Colour colour, int width, PenStyle style);
+// The same for a width that is not whole (paper and vector files).
+wxGraphicsPenInfo targetPenInfo(Colour colour, double width, PenStyle style);
 
 // Small pictures drawn many times a frame (join dots, piece labels) or frame after frame (the track
 // bands of an unchanged view): each is painted once into an image with alpha and then copied, which
