@@ -201,6 +201,12 @@ TEST_F(FileCommandsTest, OpenListsTheLayoutsAndLoadsTheChosenOne)
     EXPECT_EQ(status(1), "Pieces: 2");
     EXPECT_TRUE(frame->GetMenuBar()->IsChecked(kCmdUnitsCentimetres));
     EXPECT_EQ(frame->palette()->systemIndex(), 1);
+
+    // The opened layout starts a history of its own: the track built before cannot come back into it.
+    EXPECT_FALSE(gui::menuItemEnabled(*frame, kCmdUndo));
+    gui::sendCommand(*frame, kCmdUndo);
+    EXPECT_EQ(layout().pieces.size(), 2u);
+    EXPECT_FALSE(frame->session().modified());
 }
 
 TEST_F(FileCommandsTest, OpenWithoutLayoutsSaysWhereItLooked)
