@@ -230,17 +230,22 @@ void applyCommandRules(const std::vector<Command>& table, const CommandContext& 
             if (tool != nullptr && tool->CanBeToggled() && tool->IsToggled() != checked)
                 tools->ToggleTool(command.id, checked);
         }
-        if (command.toolLabelRule != nullptr && tool != nullptr) {
-            const wxString label = text(command.toolLabelRule(context));
-            // Realizing redraws the whole toolbar: only for a label that really changed.
-            if (tool->GetLabel() != label) {
-                tool->SetLabel(label);
-                relabelled = true;
-            }
-        }
+        relabelled = relabelTool(command, context, tools) || relabelled;
     }
     if (relabelled)
         tools->Realize();
+}
+
+bool relabelTool(const Command& command, const CommandContext& context, wxToolBar* tools)
+{
+    wxToolBarToolBase* tool = tools != nullptr ? tools->FindById(command.id) : nullptr;
+    if (command.toolLabelRule == nullptr || tool == nullptr)
+        return false;
+    const wxString label = text(command.toolLabelRule(context));
+    if (tool->GetLabel() == label)
+        return false;
+    tool->SetLabel(label);
+    return true;
 }
 
 } // namespace layrail

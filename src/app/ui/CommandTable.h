@@ -139,6 +139,10 @@ const Command* findCommand(int id);
 wxMenuBar* buildMenuBar(const std::vector<Command>& table);
 void fillToolBar(wxToolBar& tools, const std::vector<Command>& table, const std::vector<int>& order);
 
+// Gives the command's tool the label its rule asks for; true when the label changed (the toolbar
+// then needs realizing, which redraws all of it).
+bool relabelTool(const Command& command, const CommandContext& context, wxToolBar* tools);
+
 // Brings the menu items and tools in line with the rules of the table.
 void applyCommandRules(const std::vector<Command>& table, const CommandContext& context, wxMenuBar* menus,
                        wxToolBar* tools);

@@ -139,6 +139,8 @@ void MainFrame::onCommand(wxCommandEvent& event)
         command->handler(*commands_, CommandCall{event.GetId(), event.IsChecked()});
     } catch (const std::exception& failure) {
         logLine(std::string("Command ") + std::to_string(event.GetId()) + ": " + failure.what());
+    } catch (...) {
+        logLine(std::string("Command ") + std::to_string(event.GetId()) + ": unknown failure");
     }
     updateCommandStates();
 }
@@ -159,16 +161,8 @@ void MainFrame::onUpdateUI(wxUpdateUIEvent& event)
         if (checked || command->kind != CommandKind::Radio)
             event.Check(checked);
     }
-    if (command->toolLabelRule != nullptr) {
-        wxToolBar* tools = GetToolBar();
-        wxToolBarToolBase* tool = tools != nullptr ? tools->FindById(command->id) : nullptr;
-        const wxString label = wxString::FromUTF8(command->toolLabelRule(*commands_));
-        // Realizing redraws the whole toolbar: only for a label that really changed.
-        if (tool != nullptr && tool->GetLabel() != label) {
-            tool->SetLabel(label);
-            tools->Realize();
-        }
-    }
+    if (relabelTool(*command, *commands_, GetToolBar()))
+        GetToolBar()->Realize();
 }
 
 void MainFrame::updateCommandStates()
