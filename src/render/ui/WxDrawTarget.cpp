@@ -93,8 +93,10 @@ WxDrawTarget::WxDrawTarget(wxDC& dc) : dc_(dc), size_(dc.GetSize())
                           ty == std::floor(ty) && gc_->GetContentScaleFactor() == 1.0;
         if (spritesAllowed_)
             WxSpriteCache::instance().startFrame();
-        // The layer is copied with the context's own cairo calls, in device pixels.
-        layerAllowed_ = spritesAllowed_ && gc_->GetRenderer() == wxGraphicsRenderer::GetCairoRenderer() &&
+        // The layer covers the device context from its origin and is copied with the context's own
+        // cairo calls.
+        layerAllowed_ = spritesAllowed_ && tx == 0.0 && ty == 0.0 &&
+                        gc_->GetRenderer() == wxGraphicsRenderer::GetCairoRenderer() &&
                         gc_->GetNativeContext() != nullptr && size_.x > 0 && size_.y > 0;
         if (layerAllowed_) {
             RasterLayer& layer = sharedLayer();
