@@ -238,8 +238,8 @@ void drawTurntable(BandPainter& bands, const Pose& pose, const CatalogPiece& cp,
 
     FontSpec font{scaledFontSize(view.zoom, 11.0, 9, 8), true};
     PixelPoint at = toScreen(view, pose.x - 30.0 * std::sin(h), pose.y + 30.0 * std::cos(h));
-    drawRotatedCentredText(target, kTurntableArticle, at.x, at.y, font, selected ? colours::kSelectedBlue : kTurntableText,
-                           -pose.heading);
+    drawRotatedCentredText(target, kTurntableArticle, at.x, at.y, font,
+                           selected ? colours::kSelectedBlue : kTurntableText, -pose.heading);
 }
 
 } // namespace

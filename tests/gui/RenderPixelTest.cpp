@@ -104,14 +104,16 @@ TEST(RenderPixelTest, SelectionAndTunnelColours)
     Layout layout = layoutWith("24188", 0.0, 100.0);
     layout.labelsOn = false;
     layout.pieces[0].selected = true;
-    wxImage selected = paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH, switchedOptions(layout)); });
+    wxImage selected =
+        paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH, switchedOptions(layout)); });
     EXPECT_TRUE(gui::colourNear(selected, 150, 160, 180, 200, 230, 0, 2)) << gui::pixelText(selected, 150, 160);
 
     layout.pieces[0].selected = false;
     Tunnel tunnel;
     tunnel.coveredPieces = {layout.pieces[0].id};
     layout.tunnels.push_back(tunnel);
-    wxImage hidden = paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH, switchedOptions(layout)); });
+    wxImage hidden =
+        paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH, switchedOptions(layout)); });
     // 216, 216, 214 at alpha 192 over white.
     EXPECT_TRUE(gui::colourNear(hidden, 150, 160, 226, 226, 224, 0, 3)) << gui::pixelText(hidden, 150, 160);
 }
