@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 DESTDIR ?=
 # The install and package tests need the desktop's checking tools and the Debian packaging tools.
-PACKAGES := cmake make g++ libwxgtk3.2-dev libgl-dev libglu1-mesa-dev libgtest-dev libbenchmark-dev xvfb xauth \
+PACKAGES := cmake make g++ pkg-config libcairo2-dev libwxgtk3.2-dev libgl-dev libglu1-mesa-dev libgtest-dev libbenchmark-dev xvfb xauth \
             desktop-file-utils shared-mime-info dpkg-dev groff-base
 # Only `make fuzz` needs these: libFuzzer comes with clang.
 FUZZ_PACKAGES := cmake make clang-14 libfuzzer-14-dev

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "LayoutGenerator.h"
-#include "canvas/CanvasView.h"
 #include "document/Layout.h"
+#include "render/CanvasView.h"
 
 namespace layrail::bench {
 

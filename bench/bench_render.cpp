@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "RenderBenchLayouts.h"
-#include "canvas/Renderer.h"
+#include "render/Renderer.h"
 
 // The renderer's own cost, without rasterising: a target that only counts calls.
 namespace layrail {
@@ -10,7 +10,7 @@ namespace {
 class CountingTarget : public DrawTarget {
 public:
     long calls = 0;
-    void setPen(Colour, int, PenStyle) override {}
+    void setPen(Colour, double, PenStyle) override {}
     void setNoPen() override {}
     void setBrush(Colour) override {}
     void setNoBrush() override {}
@@ -36,7 +36,7 @@ void renderFrames(benchmark::State& state, const Layout& layout, const CanvasVie
     CountingTarget target;
     for (auto _ : state) {
         target.calls = 0;
-        renderLayout(layout, target, view, bench::kFrameWidth, bench::kFrameHeight);
+        renderLayout(layout, target, view, bench::kFrameWidth, bench::kFrameHeight, switchedOptions(layout));
         benchmark::DoNotOptimize(target.calls);
     }
     state.counters["calls"] = static_cast<double>(target.calls);

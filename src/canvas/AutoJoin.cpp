@@ -6,11 +6,11 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "canvas/Joints.h"
 #include "canvas/LevelRules.h"
 #include "canvas/SnapCandidates.h"
 #include "document/ConnectorMatching.h"
 #include "document/JointGeometry.h"
+#include "document/Joints.h"
 #include "document/WorldConnectors.h"
 
 namespace layrail {

@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <functional>
 
-#include "app/SelectionCommands.h"
-#include "canvas/Joints.h"
 #include "catalog/TrackCatalog.h"
 #include "document/ConnectorMatching.h"
 #include "document/JointGeometry.h"
+#include "document/Joints.h"
+#include "document/SelectionFlags.h"
 
 namespace layrail {
 
@@ -292,7 +292,7 @@ EditResult placeFill(Layout& layout, const GapPair& gap, const FillSolution& sol
     if (!snapshot.recorded())
         return result;
     joinBoth(layout, currentPiece, currentConnector, gap.b.piece, endB);
-    result.changed = true;
+    result.changes = Changes::ofContent();
     result.status = piecesStatus(layout);
     return result;
 }

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "canvas/EditResult.h"
 #include "catalog/TrackTypes.h"
+#include "document/EditResult.h"
 #include "document/Layout.h"
 
 namespace layrail {

@@ -1,8 +1,8 @@
 #include "canvas/CanvasDelete.h"
 
-#include "app/DeleteSelection.h"
-#include "app/SelectionCommands.h"
-#include "canvas/Joints.h"
+#include "document/DeleteSelection.h"
+#include "document/SelectionFlags.h"
+#include "document/Joints.h"
 #include "canvas/PairPartners.h"
 
 namespace layrail {
@@ -39,8 +39,7 @@ EditResult deleteFromCanvas(Layout& layout)
         return result;
     selectPairPartners(layout);
     deleteSelection(layout);
-    result.changed = true;
-    result.selectionChanged = true;
+    result.changes = Changes::ofEdit();
     result.status = piecesStatus(layout);
     return result;
 }

@@ -2,8 +2,9 @@
 
 #include <unordered_map>
 
-#include "canvas/Joints.h"
+#include "document/Joints.h"
 #include "document/JointGeometry.h"
+#include "document/SelectionFlags.h"
 
 namespace layrail {
 
@@ -37,18 +38,9 @@ EditResult pasteAt(Layout& layout, const Clipboard& clipboard, Point world)
     const double dx = world.x - sumX / count;
     const double dy = world.y - sumY / count;
 
-    pushHistory(layout);
+    EditSnapshot(layout).record();
     // The copies become the selection, so a Delete right after Paste takes them and nothing else.
-    for (PlacedPiece& p : layout.pieces)
-        p.selected = false;
-    for (SceneryItem& s : layout.scenery)
-        s.selected = false;
-    for (LayoutLabel& l : layout.labels)
-        l.selected = false;
-    for (DimensionLine& d : layout.dimensionLines)
-        d.selected = false;
-    for (LayoutShape& s : layout.shapes)
-        s.selected = false;
+    deselectAll(layout);
     // Every copy takes its own id; a joint follows the first copy of the id it names.
     std::unordered_map<int, int> newIds;
     std::vector<int> copyIds;
@@ -82,8 +74,7 @@ EditResult pasteAt(Layout& layout, const Clipboard& clipboard, Point world)
         copy.selected = true;
         layout.scenery.push_back(copy);
     }
-    result.changed = true;
-    result.selectionChanged = true;
+    result.changes = Changes::ofEdit();
     result.status = piecesStatus(layout);
     return result;
 }

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "canvas/EditResult.h"
 #include "catalog/Geometry.h"
+#include "document/EditResult.h"
 #include "document/Layout.h"
 
 namespace layrail {

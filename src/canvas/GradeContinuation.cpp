@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstddef>
 
-#include "canvas/Joints.h"
 #include "catalog/Geometry.h"
+#include "document/Joints.h"
 
 namespace layrail {
 

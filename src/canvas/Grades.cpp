@@ -7,7 +7,7 @@
 #include <unordered_set>
 
 #include "canvas/GradeContinuation.h"
-#include "canvas/Joints.h"
+#include "document/Joints.h"
 
 namespace layrail {
 
@@ -99,8 +99,8 @@ void removeRunReachedFrom(Layout& layout, int startId)
 EditResult contentChanged()
 {
     EditResult result;
-    result.changed = true;
-    result.selectionChanged = true;
+    result.changes.content = true;
+    result.changes.selection = true;
     return result;
 }
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "canvas/EditResult.h"
+#include "document/EditResult.h"
 #include "document/Layout.h"
 
 namespace layrail {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <unordered_set>
 
-#include "canvas/Joints.h"
+#include "document/Joints.h"
 #include "canvas/Tunnels.h"
 #include "catalog/TrackCatalog.h"
 
@@ -119,8 +119,8 @@ EditResult addHelix(Layout& layout, double cx, double cy, double heading, const 
     layout.helices.push_back(helix);
 
     EditResult result;
-    result.changed = true;
-    result.selectionChanged = true;
+    result.changes.content = true;
+    result.changes.selection = true;
     result.status = piecesStatus(layout);
     return result;
 }
@@ -185,8 +185,8 @@ EditResult removeHelix(Layout& layout, int helixId)
     EditResult result;
     if (!removeHelix(layout, snapshot, helixId))
         return result;
-    result.changed = true;
-    result.selectionChanged = true;
+    result.changes.content = true;
+    result.changes.selection = true;
     result.status = piecesStatus(layout);
     return result;
 }

@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "canvas/CanvasView.h"
-#include "canvas/DrawTarget.h"
-#include "canvas/EditResult.h"
+#include "render/CanvasView.h"
+#include "render/DrawTarget.h"
+#include "document/EditResult.h"
 #include "canvas/PlacementDrag.h"
 #include "catalog/Geometry.h"
 #include "catalog/HelixKits.h"

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "canvas/Joints.h"
 #include "canvas/LevelRules.h"
 #include "catalog/HelixKits.h"
 #include "catalog/SceneryCatalog.h"
+#include "document/Joints.h"
 
 namespace layrail {
 

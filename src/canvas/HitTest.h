@@ -1,9 +1,9 @@
 #pragma once
 
-#include "canvas/CanvasView.h"
 #include "catalog/Geometry.h"
 #include "catalog/TrackTypes.h"
 #include "document/Layout.h"
+#include "render/CanvasView.h"
 
 namespace layrail {
 

@@ -101,12 +101,6 @@ LockRefusal checkMoveLocks(const Layout& layout)
     return {};
 }
 
-bool selectionHasGrade(const Layout& layout)
-{
-    return std::any_of(layout.pieces.begin(), layout.pieces.end(),
-                       [](const PlacedPiece& p) { return p.selected && std::fabs(p.grade) > 0.001; });
-}
-
 GateCheck checkMoveStart(const Layout& layout, bool gradeConfirmed)
 {
     const LockRefusal lock = checkMoveLocks(layout);

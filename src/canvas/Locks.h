@@ -2,8 +2,9 @@
 
 #include <string>
 
-#include "canvas/EditResult.h"
+#include "document/EditResult.h"
 #include "document/Layout.h"
+#include "document/SelectionFlags.h"
 
 namespace layrail {
 
@@ -26,9 +27,6 @@ bool selectionIsOneHelix(const Layout& layout);
 // The helix and tunnel locks of a move: every helix with a selected stub must be wholly selected,
 // and no tunnel track or portal may be selected.
 LockRefusal checkMoveLocks(const Layout& layout);
-
-// A selected piece with a grade of more than 0.001 degrees in magnitude.
-bool selectionHasGrade(const Layout& layout);
 
 enum class Gate { Allowed, Refused, Ask };
 

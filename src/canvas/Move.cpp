@@ -8,8 +8,8 @@
 
 #include "canvas/AutoJoin.h"
 #include "canvas/GradeContinuation.h"
-#include "canvas/Joints.h"
 #include "canvas/Placement.h"
+#include "document/Joints.h"
 
 namespace layrail {
 
@@ -206,8 +206,7 @@ bool moveThresholdPassed(const MoveDrag& drag, double mouseX, double mouseY)
 
 void beginMove(Layout& layout, MoveDrag& drag)
 {
-    pushHistory(layout);
-    drag.recorded = true;
+    EditSnapshot(layout, drag.recorded).record();
     selectTurntableNeighbours(layout);
     clearCrossJoints(layout);
     recordStartPoses(layout, drag, true);
@@ -230,12 +229,10 @@ void dragMove(Layout& layout, MoveDrag& drag, Point mouseWorld)
         return;
     const double dx = mouseWorld.x - drag.pressWorld.x;
     const double dy = mouseWorld.y - drag.pressWorld.y;
-    if (!drag.recorded) {
-        if (dx == 0.0 && dy == 0.0)
-            return;
-        pushHistory(layout);
-        drag.recorded = true;
-    }
+    // A scenery move records its snapshot with the first real motion, so a plain click records nothing.
+    if (!drag.recorded && dx == 0.0 && dy == 0.0)
+        return;
+    EditSnapshot(layout, drag.recorded).record();
     for (const StartPose& s : drag.pieces) {
         if (PlacedPiece* p = movedPiece(layout, s)) {
             p->x = s.pose.x + dx;
@@ -278,8 +275,8 @@ EditResult endMove(Layout& layout, MoveDrag& drag)
         ids.push_back(s.id);
     autoJoin(layout, ids);
 
-    result.changed = drag.recorded;
-    result.selectionChanged = drag.recorded;
+    result.changes.content = drag.recorded;
+    result.changes.selection = drag.recorded;
     cancelMove(drag);
     return result;
 }

@@ -2,12 +2,12 @@
 
 #include <vector>
 
-#include "canvas/CanvasView.h"
-#include "canvas/EditResult.h"
 #include "canvas/SnapCandidates.h"
 #include "catalog/Geometry.h"
 #include "document/ConnectorMatching.h"
+#include "document/EditResult.h"
 #include "document/Layout.h"
+#include "render/CanvasView.h"
 
 namespace layrail {
 

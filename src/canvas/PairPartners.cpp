@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "canvas/Joints.h"
+#include "document/Joints.h"
 
 namespace layrail {
 

@@ -4,13 +4,13 @@
 #include <cmath>
 #include <vector>
 
-#include "app/SelectionCommands.h"
 #include "canvas/AutoJoin.h"
 #include "canvas/GradeContinuation.h"
-#include "canvas/Joints.h"
 #include "canvas/LevelRules.h"
 #include "catalog/SceneryCatalog.h"
 #include "catalog/TrackCatalog.h"
+#include "document/Joints.h"
+#include "document/SelectionFlags.h"
 #include "document/WorldConnectors.h"
 
 namespace layrail {
@@ -130,8 +130,7 @@ void joinNewPieces(Layout& layout, int firstNewId)
 
 void finishPlacement(const Layout& layout, EditResult& result)
 {
-    result.changed = true;
-    result.selectionChanged = true;
+    result.changes = Changes::ofEdit();
     result.status = piecesStatus(layout);
 }
 
@@ -226,7 +225,7 @@ EditResult dropScenery(Layout& layout, PlacementState& state)
     item.selected = true;
     item.level = topVisibleLevel(layout);
     deselectAll(layout);
-    pushHistory(layout);
+    EditSnapshot(layout).record();
     item.id = layout.takeId();
     layout.scenery.push_back(item);
 

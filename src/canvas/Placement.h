@@ -2,16 +2,12 @@
 
 #include <string>
 
-#include "canvas/EditResult.h"
 #include "canvas/PlacementDrag.h"
+#include "catalog/Articles.h"
+#include "document/EditResult.h"
 #include "document/Layout.h"
 
 namespace layrail {
-
-constexpr const char* kTurntableArticle = "74861";
-constexpr const char* kSpokeExtensionArticle = "74871";
-constexpr const char* kRoundhouseItem = "72886";
-constexpr const char* kTurntableSceneryItem = "74861";
 
 // Left press during a palette drag: places the piece (joined when snapped, with its elevation
 // continued, a turntable's spoke extensions and a pair piece's partner), or refuses with the

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "canvas/CanvasView.h"
 #include "canvas/SnapCandidates.h"
 #include "catalog/Geometry.h"
 #include "document/ConnectorMatching.h"
 #include "document/Layout.h"
+#include "render/CanvasView.h"
 
 namespace layrail {
 

@@ -118,8 +118,8 @@ EditResult applyColour(Layout& layout, int colourIndex)
         s.selected = false;
     for (DimensionLine& d : layout.dimensionLines)
         d.selected = false;
-    result.changed = true;
-    result.selectionChanged = true;
+    result.changes.content = true;
+    result.changes.selection = true;
     return result;
 }
 
@@ -140,7 +140,7 @@ EditResult addLabel(Layout& layout, PendingLabel& pending, const std::string& te
     }
     layout.labels.push_back(label);
     pending = PendingLabel{};
-    result.changed = true;
+    result.changes.content = true;
     return result;
 }
 
@@ -169,8 +169,8 @@ EditResult setLevel(Layout& layout, const ShownRecord& shown, int levelId)
     if (!change.changed())
         return result;
     layout.activeLevel = levelId;
-    result.changed = true;
-    result.selectionChanged = true;
+    result.changes.content = true;
+    result.changes.selection = true;
     return result;
 }
 

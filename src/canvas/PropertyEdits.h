@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "canvas/EditResult.h"
+#include "document/EditResult.h"
 #include "catalog/Geometry.h"
 #include "document/Layout.h"
 

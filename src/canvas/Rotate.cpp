@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <unordered_set>
 
-#include "canvas/Joints.h"
 #include "canvas/Locks.h"
 #include "canvas/RotateJoints.h"
 #include "catalog/SceneryCatalog.h"
+#include "document/Joints.h"
 #include "document/WorldConnectors.h"
 
 namespace layrail {
@@ -186,7 +186,7 @@ EditResult rotateSelectionByWheel(Layout& layout, int wheelRotation, bool shift)
     }
     const double step = (shift ? 5.0 : 15.0) * (wheelRotation < 0 ? -1.0 : 1.0);
     const Point centre = wheelRotationCentre(layout);
-    pushHistory(layout);
+    EditSnapshot(layout).record();
     std::unordered_set<int> helices;
     for (PlacedPiece& p : layout.pieces) {
         if (!p.selected)
@@ -206,8 +206,7 @@ EditResult rotateSelectionByWheel(Layout& layout, int wheelRotation, bool shift)
         h.heading = normalizeHeading(h.heading + step);
     }
     rejoinAfterTurn(layout);
-    result.changed = true;
-    result.selectionChanged = true;
+    result.changes = Changes::ofEdit();
     return result;
 }
 
@@ -224,7 +223,7 @@ EditResult rotateSelectionStep(Layout& layout)
             return result;
         }
     }
-    pushHistory(layout);
+    EditSnapshot(layout).record();
     Helix* helix = oneHelix ? selectedWholeHelix(layout) : nullptr;
 
     Point centre;
@@ -260,8 +259,7 @@ EditResult rotateSelectionStep(Layout& layout)
         turnAbout(s, centre, wide ? 30.0 : 15.0);
     }
     rejoinAfterTurn(layout);
-    result.changed = true;
-    result.selectionChanged = true;
+    result.changes = Changes::ofEdit();
     return result;
 }
 
@@ -278,7 +276,7 @@ EditResult beginRotateDrag(Layout& layout, RotateDrag& drag, const CanvasView& v
             return result;
         }
     }
-    pushHistory(layout);
+    EditSnapshot(layout).record();
 
     Point sum;
     keepStartPoses(layout.pieces, drag.pieces, sum);
@@ -294,7 +292,7 @@ EditResult beginRotateDrag(Layout& layout, RotateDrag& drag, const CanvasView& v
     drag.displayedHeading = drag.firstStartHeading;
     drag.startAngle = screenAngle(view, drag.centre, mouseX, mouseY);
     drag.active = true;
-    result.changed = true;
+    result.changes = Changes::ofContent();
     return result;
 }
 

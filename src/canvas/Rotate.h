@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "canvas/CanvasView.h"
-#include "canvas/EditResult.h"
 #include "canvas/Move.h"
 #include "catalog/Geometry.h"
+#include "document/EditResult.h"
 #include "document/Layout.h"
+#include "render/CanvasView.h"
 
 namespace layrail {
 

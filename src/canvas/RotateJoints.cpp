@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "canvas/AutoJoin.h"
-#include "canvas/Joints.h"
+#include "document/Joints.h"
 #include "document/JointGeometry.h"
 
 namespace layrail {

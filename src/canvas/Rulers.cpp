@@ -2,10 +2,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "canvas/RenderColours.h"
-#include "canvas/RenderSupport.h"
-#include "canvas/Renderer.h"
 #include "canvas/RulerTicks.h"
+#include "canvas/Rulers.h"
+#include "render/RenderColours.h"
+#include "render/RenderSupport.h"
 
 namespace layrail {
 

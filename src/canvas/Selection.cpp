@@ -6,11 +6,11 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "app/SelectionCommands.h"
 #include "canvas/Clipboard.h"
-#include "canvas/Joints.h"
 #include "canvas/LevelRules.h"
 #include "canvas/Placement.h"
+#include "document/Joints.h"
+#include "document/SelectionFlags.h"
 
 namespace layrail {
 

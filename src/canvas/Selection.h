@@ -1,7 +1,7 @@
 #pragma once
 
-#include "canvas/CanvasView.h"
 #include "document/Layout.h"
+#include "render/CanvasView.h"
 
 namespace layrail {
 

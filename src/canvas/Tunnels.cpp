@@ -4,7 +4,7 @@
 #include <deque>
 #include <unordered_set>
 
-#include "canvas/Joints.h"
+#include "document/Joints.h"
 #include "document/WorldConnectors.h"
 
 namespace layrail {
@@ -121,22 +121,6 @@ const char* tunnelToolLabel(const TunnelAnalysis& analysis)
     return analysis.inTunnel ? "Remove Tunnel" : "Tunnel";
 }
 
-bool removeTunnel(Layout& layout, int tunnelId)
-{
-    auto it = std::find_if(layout.tunnels.begin(), layout.tunnels.end(),
-                           [tunnelId](const Tunnel& t) { return t.id == tunnelId; });
-    if (it == layout.tunnels.end())
-        return false;
-    const int portalA = it->portalA;
-    const int portalB = it->portalB;
-    layout.tunnels.erase(it);
-    layout.scenery.erase(
-        std::remove_if(layout.scenery.begin(), layout.scenery.end(),
-                       [&](const SceneryItem& s) { return s.id != -1 && (s.id == portalA || s.id == portalB); }),
-        layout.scenery.end());
-    return true;
-}
-
 EditResult toggleTunnel(Layout& layout)
 {
     const TunnelAnalysis analysis = analyseTunnel(layout);
@@ -151,7 +135,7 @@ EditResult toggleTunnel(Layout& layout)
             return result;
         snapshot.record();
         removeTunnel(layout, analysis.tunnelId);
-        result.changed = true;
+        result.changes.content = true;
         return result;
     }
 
@@ -173,7 +157,7 @@ EditResult toggleTunnel(Layout& layout)
     tunnel.anchorB = analysis.anchorB;
     tunnel.coveredPieces = analysis.covered;
     layout.tunnels.push_back(tunnel);
-    result.changed = true;
+    result.changes.content = true;
     return result;
 }
 

@@ -2,8 +2,9 @@
 
 #include <vector>
 
-#include "canvas/EditResult.h"
+#include "document/EditResult.h"
 #include "document/Layout.h"
+#include "document/TunnelRecords.h"
 
 namespace layrail {
 
@@ -32,8 +33,5 @@ const char* tunnelToolLabel(const TunnelAnalysis& analysis);
 // selected tunnel with its portals; the pieces stay as they are. One undo snapshot; nothing when
 // the analysis cannot act.
 EditResult toggleTunnel(Layout& layout);
-
-// Takes a tunnel record out with its two portals; false when there is none with the id.
-bool removeTunnel(Layout& layout, int tunnelId);
 
 } // namespace layrail

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <system_error>
 
-#include "document/History.h"
+#include "document/EditSnapshot.h"
 #include "document/LengthUnits.h"
 
 namespace layrail {
@@ -252,7 +252,7 @@ bool applyBaseboard(Layout& layout, const BaseboardResult& result)
         layout.baseboard.lastShape = result.lastShape;
         return false;
     }
-    pushHistory(layout, SnapshotExtras{false, true});
+    EditSnapshot(layout, SnapshotExtras{false, true}).record();
     layout.baseboard.vertices = result.vertices;
     layout.baseboard.lastShape = result.lastShape;
     return true;

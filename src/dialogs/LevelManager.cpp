@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <set>
 
-#include "document/History.h"
+#include "document/EditSnapshot.h"
 #include "document/LengthUnits.h"
 
 namespace layrail {
@@ -201,7 +201,7 @@ bool removeLevel(Layout& layout, int levelId)
 {
     if (layout.levels.size() < 2 || layout.findLevel(levelId) == nullptr)
         return false;
-    pushHistory(layout, SnapshotExtras{true, false});
+    EditSnapshot(layout, SnapshotExtras{true, false}).record();
 
     const std::set<int> helices = helicesOnLevel(layout, levelId);
     std::set<int> removedPieces;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "document/EditSnapshot.h"
 #include "document/History.h"
 #include "document/JointGeometry.h"
 
@@ -41,7 +42,7 @@ PlacedBlock placeBlock(Layout& layout, const LibraryBlock& block)
         return placed;
 
     const Corner corner = blockCorner(block);
-    pushHistory(layout);
+    EditSnapshot(layout).record();
 
     std::vector<PlacedPiece> pieces = block.pieces;
     std::unordered_map<int, int> newIds;

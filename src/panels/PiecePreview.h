@@ -1,8 +1,8 @@
 #pragma once
 
-#include "canvas/CanvasView.h"
 #include "catalog/TrackCatalog.h"
 #include "document/Layout.h"
+#include "render/CanvasView.h"
 
 namespace layrail {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "canvas/CanvasView.h"
+#include "render/CanvasView.h"
 #include "document/Layout.h"
 #include "print/PrintOptions.h"
 

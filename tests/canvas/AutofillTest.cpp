@@ -163,7 +163,7 @@ TEST(Autofill, PlacingJoinsTheFillAtBothEnds)
     const int a = layout.pieces[0].id;
     const int b = layout.pieces[1].id;
     const EditResult r = placeFill(layout, plan.gap, plan.solutions[0]);
-    EXPECT_TRUE(r.changed);
+    EXPECT_TRUE(r.changed());
     EXPECT_EQ(layout.undoStack.size(), 1u);
     ASSERT_EQ(layout.pieces.size(), 4u);
     const PlacedPiece& f1 = layout.pieces[2];
@@ -204,7 +204,7 @@ TEST(Autofill, OnlyFillsWhoseFarEndLandsOnTheOtherEndAreOffered)
     for (const FillSolution& s : plan.solutions)
         EXPECT_LE(std::fabs(s.total - 189.0), 1.0) << fillLine(s);
     const EditResult r = placeFill(near, plan.gap, plan.solutions.back());
-    EXPECT_TRUE(r.changed);
+    EXPECT_TRUE(r.changed());
     EXPECT_TRUE(consistent(near));
 }
 

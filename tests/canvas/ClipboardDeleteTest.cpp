@@ -23,7 +23,7 @@ TEST(Paste, FreshIdsAtTheMouseWithInnerJointsRemapped)
 
     // The average of (0, 0), (188.3, 0) and (94.15, 300) is (94.15, 100).
     const EditResult r = pasteAt(layout, clipboard, {1094.15, 1100});
-    EXPECT_TRUE(r.changed);
+    EXPECT_TRUE(r.changed());
     EXPECT_EQ(layout.undoStack.size(), 1u);
     ASSERT_EQ(layout.pieces.size(), 5u);
     const PlacedPiece& pa = layout.pieces[3];
@@ -49,7 +49,7 @@ TEST(Paste, FreshIdsAtTheMouseWithInnerJointsRemapped)
     pasteAt(layout, clipboard, {0, 0});
     EXPECT_EQ(layout.pieces.size(), 7u);
     EXPECT_TRUE(consistent(layout)); // ids stay unique
-    EXPECT_FALSE(pasteAt(layout, Clipboard{}, {0, 0}).changed);
+    EXPECT_FALSE(pasteAt(layout, Clipboard{}, {0, 0}).changed());
 }
 
 TEST(Paste, CopiedHelixStubsArePlainTrack)
@@ -143,7 +143,7 @@ TEST(Delete, PairPartnerGoesTooAndNeighboursAreFreed)
 
     EXPECT_EQ(checkDelete(layout).gate, Gate::Allowed);
     const EditResult r = deleteFromCanvas(layout);
-    EXPECT_TRUE(r.changed);
+    EXPECT_TRUE(r.changed());
     EXPECT_EQ(r.status, "Pieces: 2");
     ASSERT_EQ(layout.pieces.size(), 2u);
     EXPECT_EQ(layout.pieces[0].id, before);
@@ -188,7 +188,7 @@ TEST(Delete, TurntableTakesItsSpokesAndNothingSelectedDoesNothing)
     }
     const int other = lay(layout, "24188", 1000, 0, 0);
     piece(layout, other).setJoint(0, 12345, 1); // a joint into nowhere survives the delete unharmed
-    EXPECT_FALSE(deleteFromCanvas(layout).changed);
+    EXPECT_FALSE(deleteFromCanvas(layout).changed());
     piece(layout, tt).selected = true;
     deleteFromCanvas(layout);
     ASSERT_EQ(layout.pieces.size(), 1u);

@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "EditTestSupport.h"
-#include "RecordingTarget.h"
+#include "render/RecordingTarget.h"
 #include "ToolTestSupport.h"
-#include "canvas/RenderColours.h"
+#include "render/RenderColours.h"
 #include "canvas/tools/MeasureTool.h"
 #include "canvas/tools/OutlineDrawingTool.h"
 #include "document/History.h"
@@ -41,7 +41,7 @@ TEST(MeasureTool, TwoClicksLayOneDimensionLineAndEndTheTool)
     MeasureTool tool;
     EXPECT_EQ(tool.mode(), ToolMode::Measure);
 
-    EXPECT_FALSE(tool.press(layout, view, at(view, 100, 50)).changed);
+    EXPECT_FALSE(tool.press(layout, view, at(view, 100, 50)).changed());
     EXPECT_TRUE(tool.measuring());
     EXPECT_TRUE(tool.busy());
     tool.motion(layout, view, at(view, 300, 80));
@@ -49,7 +49,7 @@ TEST(MeasureTool, TwoClicksLayOneDimensionLineAndEndTheTool)
     EXPECT_TRUE(layout.undoStack.empty());
 
     const EditResult result = tool.press(layout, view, at(view, 400, 50));
-    EXPECT_TRUE(result.changed);
+    EXPECT_TRUE(result.changed());
     EXPECT_TRUE(tool.ended());
     EXPECT_FALSE(tool.busy());
     ASSERT_EQ(layout.dimensionLines.size(), 1u);
@@ -173,14 +173,14 @@ TEST(OutlineDrawing, EnterClosesOnlyWithThreeVertices)
     tool.press(layout, view, at(view, 0, 0));
     tool.press(layout, view, at(view, 100, 0));
     EXPECT_TRUE(tool.wantsKey(ToolKey::Enter));
-    EXPECT_FALSE(tool.key(layout, ToolKey::Enter).changed);
+    EXPECT_FALSE(tool.key(layout, ToolKey::Enter).changed());
     EXPECT_TRUE(tool.drawing());
     EXPECT_TRUE(layout.shapes.empty());
     EXPECT_FALSE(tool.ended());
 
     tool.press(layout, view, at(view, 100, 100));
     const EditResult closed = tool.key(layout, ToolKey::Enter);
-    EXPECT_TRUE(closed.changed);
+    EXPECT_TRUE(closed.changed());
     EXPECT_TRUE(tool.ended());
     EXPECT_FALSE(tool.drawing());
     ASSERT_EQ(layout.shapes.size(), 1u);
@@ -290,7 +290,7 @@ TEST(OutlineDrawing, BaseboardOutlineIsReplacedAndUndoable)
     EXPECT_EQ(tool.mode(), ToolMode::BaseboardOutline);
     for (const auto& [x, y] : {std::pair{0.0, 0.0}, {2000.0, 0.0}, {2000.0, 900.0}, {0.0, 900.0}})
         tool.press(layout, view, at(view, x, y));
-    EXPECT_TRUE(tool.key(layout, ToolKey::Enter).changed);
+    EXPECT_TRUE(tool.key(layout, ToolKey::Enter).changed());
     EXPECT_TRUE(layout.shapes.empty());
     ASSERT_EQ(layout.baseboard.vertices.size(), 4u);
     EXPECT_DOUBLE_EQ(layout.baseboard.vertices[2].x, 2000);

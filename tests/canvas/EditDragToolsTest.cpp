@@ -78,7 +78,7 @@ TEST(ShapeDrag, PressSelectsAloneAndDragMovesEveryVertexWithOneSnapshot)
     ShapeDragTool tool;
 
     const EditResult pressed = tool.press(layout, view, at(view, 50, 50));
-    EXPECT_TRUE(pressed.selectionChanged);
+    EXPECT_TRUE(pressed.changes.selection);
     EXPECT_TRUE(tool.busy());
     EXPECT_TRUE(layout.shapes[0].selected);
     EXPECT_FALSE(edittest::piece(layout, piece).selected);
@@ -86,7 +86,7 @@ TEST(ShapeDrag, PressSelectsAloneAndDragMovesEveryVertexWithOneSnapshot)
     tool.motion(layout, view, at(view, 60, 55));
     tool.motion(layout, view, at(view, 80, 70));
     const EditResult released = tool.release(layout, view, at(view, 90, 75));
-    EXPECT_TRUE(released.changed);
+    EXPECT_TRUE(released.changed());
     EXPECT_FALSE(tool.busy());
     EXPECT_EQ(layout.undoStack.size(), 1u);
     EXPECT_DOUBLE_EQ(layout.shapes[0].points[0].x, 40);
@@ -112,7 +112,7 @@ TEST(ShapeDrag, ModifiersOrEmptySpaceLeaveItIdleAndAClickRecordsNothing)
 
     tool.press(layout, view, at(view, 50, 50));
     const EditResult click = tool.release(layout, view, at(view, 50, 50));
-    EXPECT_FALSE(click.changed);
+    EXPECT_FALSE(click.changed());
     EXPECT_TRUE(layout.undoStack.empty());
     EXPECT_TRUE(layout.shapes[0].selected);
 }
@@ -142,7 +142,7 @@ TEST(ShapeProperties, OpacityHeightAndOutlineRoundTripThroughTheUnit)
     edited.opacityPercent = 50;
     edited.height = 2.5;
     edited.outline = false;
-    EXPECT_TRUE(applyShapeProperties(layout, id, edited, LengthUnit::Inches).changed);
+    EXPECT_TRUE(applyShapeProperties(layout, id, edited, LengthUnit::Inches).changed());
     const LayoutShape& s = layout.shapes[0];
     EXPECT_EQ(s.label, "Mountain");
     EXPECT_EQ(s.alpha, 128);
@@ -158,7 +158,7 @@ TEST(ShapeProperties, OpacityHeightAndOutlineRoundTripThroughTheUnit)
     edited.height = 1e9;
     applyShapeProperties(layout, id, edited, LengthUnit::Centimetres);
     EXPECT_DOUBLE_EQ(layout.shapes[0].height, 50000); // 5000 cm at most
-    EXPECT_FALSE(applyShapeProperties(layout, 999, edited, LengthUnit::Millimetres).changed);
+    EXPECT_FALSE(applyShapeProperties(layout, 999, edited, LengthUnit::Millimetres).changed());
 }
 
 TEST(DimensionHit, LabelBoxAndLineReachScaleWithTheZoom)
@@ -196,12 +196,12 @@ TEST(DimensionDrag, MovesBothEndsKeepsTheLabelOffsetAndDeletes)
     tool.press(layout, view, at(view, 100, 3, Modifiers{true, false, false}));
     EXPECT_FALSE(tool.busy());
     const EditResult pressed = tool.press(layout, view, at(view, 100, 3));
-    EXPECT_TRUE(pressed.selectionChanged);
+    EXPECT_TRUE(pressed.changes.selection);
     ASSERT_TRUE(tool.busy());
     EXPECT_TRUE(layout.dimensionLines[0].selected);
     EXPECT_FALSE(layout.shapes[0].selected);
     tool.motion(layout, view, at(view, 120, 53));
-    EXPECT_TRUE(tool.release(layout, view, at(view, 150, 53)).changed);
+    EXPECT_TRUE(tool.release(layout, view, at(view, 150, 53)).changed());
     const DimensionLine& d = layout.dimensionLines[0];
     EXPECT_DOUBLE_EQ(d.x1, 50);
     EXPECT_DOUBLE_EQ(d.y1, 50);
@@ -211,7 +211,7 @@ TEST(DimensionDrag, MovesBothEndsKeepsTheLabelOffsetAndDeletes)
     EXPECT_EQ(layout.undoStack.size(), 1u);
 
     // Delete on the canvas removes the selected line and keeps the shape.
-    EXPECT_TRUE(deleteFromCanvas(layout).changed);
+    EXPECT_TRUE(deleteFromCanvas(layout).changed());
     EXPECT_TRUE(layout.dimensionLines.empty());
     ASSERT_EQ(layout.shapes.size(), 1u);
     EXPECT_EQ(layout.shapes[0].id, shape);
@@ -239,7 +239,7 @@ TEST(LevelOutlineDrag, ShiftPressNearAnEdgeMovesTheWholeOutlineUndoably)
     ASSERT_TRUE(tool.busy());
     EXPECT_EQ(tool.levelId(), 1);
     tool.motion(layout, view, at(view, 600, 52, Modifiers{true, false, false}));
-    EXPECT_TRUE(tool.release(layout, view, at(view, 600, 52)).changed);
+    EXPECT_TRUE(tool.release(layout, view, at(view, 600, 52)).changed());
     EXPECT_DOUBLE_EQ(layout.levels[0].outline[2].x, 1100);
     EXPECT_DOUBLE_EQ(layout.levels[0].outline[2].y, 550);
     EXPECT_DOUBLE_EQ(layout.levels[1].outline[2].x, 1000);

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "canvas/CanvasView.h"
-#include "canvas/Joints.h"
 #include "catalog/TrackCatalog.h"
+#include "document/Joints.h"
 #include "document/Layout.h"
 #include "document/LayoutCheck.h"
 #include "document/WorldConnectors.h"
+#include "render/CanvasView.h"
 
 namespace layrail::edittest {
 

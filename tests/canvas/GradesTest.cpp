@@ -86,7 +86,7 @@ TEST(Grades, StartGradeAnchorsARunAndIsOneUndoableChange)
     const int a = lay(layout, "24188", 0, 0, 0);
     const EditResult result = startGrade(layout, a, 3.0, true);
 
-    EXPECT_TRUE(result.changed);
+    EXPECT_TRUE(result.changed());
     EXPECT_EQ(result.mainStatus, "Elevation: UP 3.0 deg");
     EXPECT_EQ(layout.undoStack.size(), 1u);
     EXPECT_DOUBLE_EQ(piece(layout, a).grade, 3.0);
@@ -109,8 +109,8 @@ TEST(Grades, StartGradeAnchorsARunAndIsOneUndoableChange)
     EXPECT_FALSE(layout.currentGradeRun.active);
     EXPECT_DOUBLE_EQ(piece(layout, a).grade, 0.0);
 
-    EXPECT_FALSE(startGrade(layout, 999, 3.0, true).changed);
-    EXPECT_FALSE(startGrade(layout, a, std::nan(""), true).changed);
+    EXPECT_FALSE(startGrade(layout, 999, 3.0, true).changed());
+    EXPECT_FALSE(startGrade(layout, a, std::nan(""), true).changed());
     EXPECT_TRUE(layout.gradeRuns.empty());
 }
 
@@ -207,7 +207,7 @@ TEST(Grades, EndGradeFlattensOnlyTheFlatPiecesUpToTheNextGrade)
     layout.updateCurrentGradeRun();
 
     const EditResult result = endGrade(layout, ids[1]);
-    EXPECT_TRUE(result.changed);
+    EXPECT_TRUE(result.changed());
     EXPECT_EQ(result.mainStatus, "Grade ended - subsequent pieces will be flat");
     EXPECT_EQ(layout.undoStack.size(), 1u);
     EXPECT_DOUBLE_EQ(piece(layout, ids[1]).grade, 0.0);
@@ -251,14 +251,14 @@ TEST(Grades, RecalculateKeepsGradeAndRunsAndFollowsTheHeights)
     layout.updateCurrentGradeRun();
 
     const EditResult result = recalculate(layout, ids[1]);
-    EXPECT_TRUE(result.changed);
+    EXPECT_TRUE(result.changed());
     EXPECT_EQ(layout.undoStack.size(), 1u);
     EXPECT_DOUBLE_EQ(piece(layout, ids[1]).z, 10.0);
     EXPECT_DOUBLE_EQ(piece(layout, ids[1]).grade, 3.0);
     EXPECT_NEAR(piece(layout, ids[2]).z, 10.0 + kRise3, 1e-9);
     EXPECT_EQ(layout.gradeRuns.size(), 1u);
-    EXPECT_FALSE(recalculate(layout, 999).changed);
-    EXPECT_FALSE(endGrade(layout, 999).changed);
+    EXPECT_FALSE(recalculate(layout, 999).changed());
+    EXPECT_FALSE(endGrade(layout, 999).changed());
     EXPECT_EQ(layout.undoStack.size(), 1u);
 }
 
@@ -297,7 +297,7 @@ TEST(Grades, SetHeightReadsTheLayoutUnit)
     Layout layout = withLevel();
     const int a = lay(layout, "24188", 0, 0, 0);
 
-    EXPECT_TRUE(setHeight(layout, a, " 12.5 ").changed);
+    EXPECT_TRUE(setHeight(layout, a, " 12.5 ").changed());
     EXPECT_DOUBLE_EQ(piece(layout, a).z, 12.5);
     layout.units = LengthUnit::Centimetres;
     setHeight(layout, a, "4.5");
@@ -308,11 +308,11 @@ TEST(Grades, SetHeightReadsTheLayoutUnit)
     EXPECT_EQ(layout.undoStack.size(), 3u);
 
     for (const char* bad : {"", "  ", "abc", "12abc", "1,5", "nan", "inf", "1e999"}) {
-        EXPECT_FALSE(setHeight(layout, a, bad).changed) << bad;
+        EXPECT_FALSE(setHeight(layout, a, bad).changed()) << bad;
         EXPECT_DOUBLE_EQ(piece(layout, a).z, -25.4) << bad;
     }
     EXPECT_EQ(layout.undoStack.size(), 3u);
-    EXPECT_FALSE(setHeight(layout, 999, "3").changed);
+    EXPECT_FALSE(setHeight(layout, 999, "3").changed());
 
     ASSERT_TRUE(undo(layout));
     EXPECT_DOUBLE_EQ(piece(layout, a).z, 45.0);

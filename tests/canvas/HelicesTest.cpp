@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "EditTestSupport.h"
-#include "RecordingTarget.h"
+#include "render/RecordingTarget.h"
 #include "canvas/CanvasDelete.h"
 #include "canvas/Helices.h"
 #include "canvas/Locks.h"
@@ -39,7 +39,7 @@ TEST(Helix, AddLaysFourStubsAtTheKitRadiiAndRise)
     Layout layout = withLevel();
     layout.activeLevel = 2;
     const EditResult result = layrail::addHelix(layout, 500, 500, 0, "proses_2_5_r1r2");
-    EXPECT_TRUE(result.changed);
+    EXPECT_TRUE(result.changed());
     EXPECT_EQ(result.status, "Pieces: 4");
     EXPECT_EQ(layout.undoStack.size(), 1u);
 
@@ -139,7 +139,7 @@ TEST(Helix, PlacementGhostShowsTheKitAndAClickLaysIt)
     EXPECT_EQ(lines, 2);
 
     const EditResult result = dropHelix(layout, state);
-    EXPECT_TRUE(result.changed);
+    EXPECT_TRUE(result.changed());
     EXPECT_FALSE(state.active());
     const Helix& h = onlyHelix(layout);
     EXPECT_DOUBLE_EQ(h.cx, 700.0);
@@ -150,7 +150,7 @@ TEST(Helix, PlacementGhostShowsTheKitAndAClickLaysIt)
     layrail::testing::RecordingTarget idle;
     drawHelixGhost(idle, view, state);
     EXPECT_TRUE(idle.calls.empty());
-    EXPECT_FALSE(dropHelix(layout, state).changed);
+    EXPECT_FALSE(dropHelix(layout, state).changed());
 }
 
 TEST(Helix, StubsAreLockedAgainstDeleteRotateAndPartialMoves)
@@ -173,7 +173,7 @@ TEST(Helix, StubsAreLockedAgainstDeleteRotateAndPartialMoves)
     EXPECT_FALSE(selectionIsOneHelix(layout));
     EXPECT_EQ(checkDelete(layout).gate, Gate::Refused);
     const EditResult rotate = rotateSelectionStep(layout);
-    EXPECT_FALSE(rotate.changed);
+    EXPECT_FALSE(rotate.changed());
     EXPECT_EQ(rotate.message.title, "Helix track is locked");
     EXPECT_DOUBLE_EQ(onlyHelix(layout).heading, 0.0);
     EXPECT_EQ(checkMoveStart(layout, false).message.title, "Helix partially selected");
@@ -224,14 +224,14 @@ TEST(Helix, RemovalTakesItsStubsAndEverythingThatPointedAtThem)
     const int track = layout.pieces.back().id;
     ASSERT_TRUE(joined(layout, h.topR1, 1, track, 0));
     selectOnly(layout, {h.topR1, track});
-    ASSERT_TRUE(toggleTunnel(layout).changed);
+    ASSERT_TRUE(toggleTunnel(layout).changed());
     layout.gradeRuns.push_back({2.0, h.bottomR2, 1});
     layout.updateCurrentGradeRun();
     const size_t undoBefore = layout.undoStack.size();
     ASSERT_TRUE(consistent(layout));
 
     const EditResult result = removeHelix(layout, h.id);
-    EXPECT_TRUE(result.changed);
+    EXPECT_TRUE(result.changed());
     EXPECT_EQ(result.status, "Pieces: 1");
     EXPECT_EQ(layout.undoStack.size(), undoBefore + 1);
     EXPECT_TRUE(layout.helices.empty());
@@ -242,7 +242,7 @@ TEST(Helix, RemovalTakesItsStubsAndEverythingThatPointedAtThem)
     EXPECT_TRUE(layout.gradeRuns.empty());
     EXPECT_FALSE(layout.currentGradeRun.active);
     EXPECT_TRUE(consistent(layout));
-    EXPECT_FALSE(removeHelix(layout, h.id).changed);
+    EXPECT_FALSE(removeHelix(layout, h.id).changed());
 
     ASSERT_TRUE(undo(layout));
     EXPECT_EQ(layout.pieces.size(), 5u);
@@ -259,7 +259,7 @@ TEST(Helix, DeletingAWholeHelixTakesATunnelOverItsStubs)
     autoConnect(layout, "24188");
     const int track = layout.pieces.back().id;
     selectOnly(layout, {h.bottomR1, track});
-    ASSERT_TRUE(toggleTunnel(layout).changed);
+    ASSERT_TRUE(toggleTunnel(layout).changed());
 
     selectOnly(layout, helixStubs(h));
     ASSERT_EQ(checkDelete(layout).gate, Gate::Allowed);

@@ -90,14 +90,14 @@ TEST(TurnedJoints, WheelRotationKeepsTheHelixAndTunnelLocks)
     selectPieces(layout, {loose, h.bottomR1});
     const EditResult r = rotateSelectionByWheel(layout, 120, false);
     EXPECT_EQ(r.message.title, "Helix track is locked");
-    EXPECT_FALSE(r.changed);
+    EXPECT_FALSE(r.changed());
     EXPECT_TRUE(layout.undoStack.empty());
     EXPECT_DOUBLE_EQ(piece(layout, loose).heading, 0.0);
 
     // A whole helix still turns.
     piece(layout, loose).selected = false;
     selectPieces(layout, helixStubs(h));
-    EXPECT_TRUE(rotateSelectionByWheel(layout, 120, false).changed);
+    EXPECT_TRUE(rotateSelectionByWheel(layout, 120, false).changed());
 }
 
 TEST(MoveSnap, AConnectorJoinedInsideTheSelectionNeverSnaps)

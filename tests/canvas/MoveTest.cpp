@@ -93,7 +93,7 @@ TEST(Move, BeginClearsCrossJointsTakesTurntableSpokesAndRecordsOnce)
     EXPECT_DOUBLE_EQ(piece(layout, c).y, 0.0);
 
     const EditResult r = endMove(layout, drag);
-    EXPECT_TRUE(r.changed);
+    EXPECT_TRUE(r.changed());
     EXPECT_FALSE(drag.moving);
     EXPECT_EQ(layout.undoStack.size(), 1u);
     EXPECT_TRUE(consistent(layout));
@@ -207,13 +207,13 @@ TEST(Move, SceneryPressMovesAtOnceAndRecordsOnlyOnMotion)
     beginSceneryMove(layout, drag, unitView(), 10, 20);
     EXPECT_TRUE(drag.moving);
     dragMove(layout, drag, {10, 20});
-    EXPECT_FALSE(endMove(layout, drag).changed);
+    EXPECT_FALSE(endMove(layout, drag).changed());
     EXPECT_TRUE(layout.undoStack.empty());
 
     beginSceneryMove(layout, drag, unitView(), 10, 20);
     dragMove(layout, drag, {40, 60});
     dragMove(layout, drag, {50, 60});
-    EXPECT_TRUE(endMove(layout, drag).changed);
+    EXPECT_TRUE(endMove(layout, drag).changed());
     EXPECT_EQ(layout.undoStack.size(), 1u);
     EXPECT_DOUBLE_EQ(layout.scenery[0].x, 50.0);
     EXPECT_DOUBLE_EQ(layout.scenery[0].y, 60.0);

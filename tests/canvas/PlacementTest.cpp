@@ -100,7 +100,7 @@ TEST(DropPiece, SnappedDropJoinsBothPiecesWithOneSnapshot)
     EXPECT_TRUE(joined(layout, first, 1, second, 0));
     EXPECT_NEAR(piece(layout, second).x, 188.3, 1e-9);
     EXPECT_EQ(layout.undoStack.size(), 1u);
-    EXPECT_TRUE(r.changed);
+    EXPECT_TRUE(r.changed());
     EXPECT_EQ(r.status, "Pieces: 2");
     EXPECT_TRUE(r.message.empty());
     EXPECT_EQ(selectedIds(layout), std::vector<int>{second});
@@ -136,7 +136,7 @@ TEST(DropPiece, IncompatibleSystemsAreRefusedWithTheMessage)
     EXPECT_EQ(r.message.text, "Marklin C-Track cannot connect to Marklin K-Track.\n\nThese track systems are not "
                               "compatible.\nUse adapter track 24922 to connect C-Track to K-Track.");
     EXPECT_EQ(r.message.icon, MessageIcon::Warning);
-    EXPECT_FALSE(r.changed);
+    EXPECT_FALSE(r.changed());
     EXPECT_EQ(layout.pieces.size(), 1u);
     EXPECT_TRUE(layout.undoStack.empty());
     EXPECT_FALSE(state.active());
@@ -317,7 +317,7 @@ TEST(ClonePiece, ExtendsTheFarEndThenTheOriginEndThenNothing)
     EXPECT_EQ(layout.undoStack.size(), 2u);
 
     r = clonePiece(layout, source);
-    EXPECT_FALSE(r.changed);
+    EXPECT_FALSE(r.changed());
     EXPECT_EQ(layout.pieces.size(), 3u);
     EXPECT_EQ(layout.undoStack.size(), 2u);
     EXPECT_TRUE(consistent(layout));
@@ -328,7 +328,7 @@ TEST(ClonePiece, SkipsHelixStubsAndEndsHeldByOthers)
     Layout layout = withLevel();
     const int stub = lay(layout, "24188", 0, 0, 0);
     piece(layout, stub).helix = 50;
-    EXPECT_FALSE(clonePiece(layout, stub).changed);
+    EXPECT_FALSE(clonePiece(layout, stub).changed());
 
     const int source = lay(layout, "24188", 0, 500, 0);
     const int other = lay(layout, "24188", 188.3, 500, 0);
@@ -354,7 +354,7 @@ TEST(AutoConnect, AttachesToTheSelectedPieceWithTheLargestId)
     selectPieces(layout, {b, a});
 
     EditResult r = autoConnect(layout, "24172");
-    EXPECT_TRUE(r.changed);
+    EXPECT_TRUE(r.changed());
     const int c = layout.pieces.back().id;
     EXPECT_TRUE(joined(layout, b, 1, c, 0));
     EXPECT_EQ(selectedIds(layout), std::vector<int>{c});
@@ -379,8 +379,8 @@ TEST(AutoConnect, AttachesToTheSelectedPieceWithTheLargestId)
 
     for (PlacedPiece& p : layout.pieces)
         p.selected = p.id == b;
-    EXPECT_FALSE(autoConnect(layout, "24188").changed); // both ends joined
-    EXPECT_FALSE(autoConnect(layout, "99999").changed);
+    EXPECT_FALSE(autoConnect(layout, "24188").changed()); // both ends joined
+    EXPECT_FALSE(autoConnect(layout, "99999").changed());
 }
 
 TEST(AutoConnect, TurnoutUsesItsBranchWhenBothMainEndsAreJoined)

@@ -38,8 +38,8 @@ TEST(ApplyColour, ColoursTheSelectedPiecesAndClearsTheSelection)
     addScenery(layout, "platform", 0, 0, true);
 
     const EditResult result = applyColour(layout, 5);
-    EXPECT_TRUE(result.changed);
-    EXPECT_TRUE(result.selectionChanged);
+    EXPECT_TRUE(result.changed());
+    EXPECT_TRUE(result.changes.selection);
     EXPECT_EQ(layout.undoStack.size(), 1u);
     for (int id : {a, b}) {
         const PlacedPiece& p = piece(layout, id);
@@ -54,13 +54,13 @@ TEST(ApplyColour, ColoursTheSelectedPiecesAndClearsTheSelection)
     EXPECT_FALSE(layout.scenery[0].selected);
 
     // Nothing selected now: Apply does nothing.
-    EXPECT_FALSE(applyColour(layout, 0).changed);
+    EXPECT_FALSE(applyColour(layout, 0).changed());
     selectPieces(layout, {a});
-    EXPECT_FALSE(applyColour(layout, -1).changed);
-    EXPECT_FALSE(applyColour(layout, static_cast<int>(namedTrackColours().size())).changed);
+    EXPECT_FALSE(applyColour(layout, -1).changed());
+    EXPECT_FALSE(applyColour(layout, static_cast<int>(namedTrackColours().size())).changed());
     EXPECT_EQ(layout.undoStack.size(), 1u);
 
-    EXPECT_TRUE(applyColour(layout, 0).changed);
+    EXPECT_TRUE(applyColour(layout, 0).changed());
     EXPECT_FALSE(piece(layout, a).hasColour);
     EXPECT_EQ(piece(layout, a).red, 0);
     EXPECT_EQ(piece(layout, a).blue, 0);
@@ -71,10 +71,10 @@ TEST(AddLabel, UsesThePendingPositionOnceAndTrimsTheText)
 {
     Layout layout = withLevel();
     PendingLabel pending;
-    EXPECT_FALSE(addLabel(layout, pending, " \t ").changed);
+    EXPECT_FALSE(addLabel(layout, pending, " \t ").changed());
     EXPECT_TRUE(layout.undoStack.empty());
 
-    EXPECT_TRUE(addLabel(layout, pending, "Station  ").changed);
+    EXPECT_TRUE(addLabel(layout, pending, "Station  ").changed());
     ASSERT_EQ(layout.labels.size(), 1u);
     EXPECT_EQ(layout.labels[0].text, "Station");
     EXPECT_EQ(layout.labels[0].id, 1);
@@ -104,7 +104,7 @@ TEST(SetLevel, SelectedFlatPiecesTakeTheDeckHeight)
     selectOnly(layout, {a, b, h.topR1});
 
     const EditResult result = setLevel(layout, {}, 2);
-    EXPECT_TRUE(result.changed);
+    EXPECT_TRUE(result.changed());
     EXPECT_EQ(layout.undoStack.size(), 2u);
     EXPECT_EQ(layout.activeLevel, 2);
     EXPECT_EQ(piece(layout, a).level, 2);
@@ -116,9 +116,9 @@ TEST(SetLevel, SelectedFlatPiecesTakeTheDeckHeight)
     EXPECT_DOUBLE_EQ(piece(layout, h.topR1).z, 260.0);
 
     // Again to the same level, "(mixed)", or a level the layout lacks: nothing happens.
-    EXPECT_FALSE(setLevel(layout, {}, 2).changed);
-    EXPECT_FALSE(setLevel(layout, {}, -1).changed);
-    EXPECT_FALSE(setLevel(layout, {}, 9).changed);
+    EXPECT_FALSE(setLevel(layout, {}, 2).changed());
+    EXPECT_FALSE(setLevel(layout, {}, -1).changed());
+    EXPECT_FALSE(setLevel(layout, {}, 9).changed());
     EXPECT_EQ(layout.undoStack.size(), 2u);
 }
 
@@ -134,13 +134,13 @@ TEST(SetLevel, SceneryAndShapesMoveAlone)
 
     ShownRecord shown;
     shown.scenery = item;
-    EXPECT_TRUE(setLevel(layout, shown, 2).changed);
+    EXPECT_TRUE(setLevel(layout, shown, 2).changed());
     EXPECT_EQ(layout.findScenery(item)->level, 2);
     EXPECT_EQ(piece(layout, a).level, 1);
 
     shown = {};
     shown.shape = shape.id;
-    EXPECT_TRUE(setLevel(layout, shown, 2).changed);
+    EXPECT_TRUE(setLevel(layout, shown, 2).changed());
     EXPECT_EQ(layout.shapes[0].level, 2);
     EXPECT_EQ(piece(layout, a).level, 1);
     EXPECT_EQ(layout.undoStack.size(), 2u);
@@ -169,7 +169,7 @@ TEST(SetLevel, HelixTakesTheTrackAboveItAlong)
 
     ShownRecord shown;
     shown.helix = h.id;
-    EXPECT_TRUE(setLevel(layout, shown, 2).changed);
+    EXPECT_TRUE(setLevel(layout, shown, 2).changed());
     EXPECT_EQ(layout.undoStack.size(), undoBefore + 1);
     for (int id : {h.bottomR1, h.bottomR2}) {
         EXPECT_EQ(piece(layout, id).level, 2);

@@ -56,7 +56,7 @@ TEST(WheelRotation, TurnsAboutTheCentreByNotchSteps)
     const int p = lay(layout, "24188", 0, 0, 0);
     piece(layout, p).selected = true;
     const EditResult r = rotateSelectionByWheel(layout, 120, false);
-    EXPECT_TRUE(r.changed);
+    EXPECT_TRUE(r.changed());
     EXPECT_EQ(layout.undoStack.size(), 1u);
     EXPECT_DOUBLE_EQ(piece(layout, p).heading, 15.0);
     EXPECT_NEAR(piece(layout, p).x, 94.15 - 94.15 * std::cos(rad(15)), 1e-9);
@@ -68,7 +68,7 @@ TEST(WheelRotation, TurnsAboutTheCentreByNotchSteps)
     EXPECT_NEAR(piece(layout, p).heading, 355.0, 1e-9);
 
     piece(layout, p).selected = false;
-    EXPECT_FALSE(rotateSelectionByWheel(layout, 120, false).changed);
+    EXPECT_FALSE(rotateSelectionByWheel(layout, 120, false).changed());
 }
 
 TEST(StepRotation, LocksRefuseHelixTrackMixedWithOtherTrack)
@@ -78,7 +78,7 @@ TEST(StepRotation, LocksRefuseHelixTrackMixedWithOtherTrack)
     const int p = lay(layout, "24188", 0, 0, 0);
     piece(layout, p).selected = true;
     const EditResult r = rotateSelectionStep(layout);
-    EXPECT_FALSE(r.changed);
+    EXPECT_FALSE(r.changed());
     EXPECT_EQ(r.message.title, "Helix track is locked");
     EXPECT_EQ(r.message.text,
               "Selection includes track that is part of a helix. Helix track cannot be rotated individually.");
@@ -91,7 +91,7 @@ TEST(StepRotation, WholeHelixTurnsAboutItsCentre)
     Layout layout = withLevel();
     const Helix h = addSelectedHelix(layout);
     const EditResult r = rotateSelectionStep(layout);
-    EXPECT_TRUE(r.changed);
+    EXPECT_TRUE(r.changed());
     EXPECT_DOUBLE_EQ(layout.helices[0].heading, 30.0);
     EXPECT_DOUBLE_EQ(layout.helices[0].cx, 500.0);
     const PlacedPiece& stub = piece(layout, h.bottomR1); // was 360 mm above the centre

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "RenderTestSupport.h"
-#include "canvas/LengthFormat.h"
 #include "canvas/RulerTicks.h"
+#include "canvas/Rulers.h"
+#include "render/LengthFormat.h"
+#include "render/RenderTestSupport.h"
 
 namespace layrail::testing {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "EditTestSupport.h"
-#include "RecordingTarget.h"
+#include "render/RecordingTarget.h"
 #include "ToolTestSupport.h"
-#include "canvas/RenderColours.h"
+#include "render/RenderColours.h"
 #include "canvas/tools/SceneryResizeTool.h"
 #include "document/History.h"
 
@@ -126,7 +126,7 @@ TEST(SceneryResize, CornerDragScalesBothAxesAgainstTheFixedAnchor)
     EXPECT_NEAR(after[0].x, anchor.x, 1e-9);
     EXPECT_NEAR(after[0].y, anchor.y, 1e-9);
 
-    EXPECT_TRUE(tool.release(layout, view, at(view, anchor.x + 460, anchor.y + 120)).changed);
+    EXPECT_TRUE(tool.release(layout, view, at(view, anchor.x + 460, anchor.y + 120)).changed());
     EXPECT_EQ(tool.cursor(), ToolCursor::Normal);
     EXPECT_EQ(layout.undoStack.size(), 1u);
     ASSERT_TRUE(undo(layout));
@@ -173,7 +173,7 @@ TEST(SceneryResize, AltPressesAndClicksWithoutTravelDoNothing)
     EXPECT_FALSE(tool.busy());
     tool.press(layout, view, atPixel(view, p.x, p.y));
     ASSERT_TRUE(tool.busy());
-    EXPECT_FALSE(tool.release(layout, view, atPixel(view, p.x, p.y)).changed);
+    EXPECT_FALSE(tool.release(layout, view, atPixel(view, p.x, p.y)).changed());
     EXPECT_TRUE(layout.undoStack.empty());
     EXPECT_DOUBLE_EQ(layout.scenery[0].scaleX, 1.0);
 }
@@ -208,15 +208,15 @@ TEST(ResizeScenery, DialogRulesResetApplyAndLockTheRatio)
     EXPECT_DOUBLE_EQ(lockedDepthScale(3.0, 1.5, 1.0), 2.0);
     EXPECT_DOUBLE_EQ(lockedDepthScale(0.1, 2.0, 1.0), 0.1); // kept within the field's range
 
-    EXPECT_TRUE(applySceneryScale(layout, id, 0.01, 3.0).changed);
+    EXPECT_TRUE(applySceneryScale(layout, id, 0.01, 3.0).changed());
     EXPECT_DOUBLE_EQ(layout.scenery[0].scaleX, 0.1);
     EXPECT_DOUBLE_EQ(layout.scenery[0].scaleY, 3.0);
-    EXPECT_TRUE(resetSceneryScale(layout, id).changed);
+    EXPECT_TRUE(resetSceneryScale(layout, id).changed());
     EXPECT_DOUBLE_EQ(layout.scenery[0].scaleX, 1.0);
     EXPECT_DOUBLE_EQ(layout.scenery[0].scaleY, 1.0);
     EXPECT_EQ(layout.undoStack.size(), 2u);
 
     layout.scenery[0].item = "no_such_item";
-    EXPECT_FALSE(applySceneryScale(layout, id, 2.0, 2.0).changed);
+    EXPECT_FALSE(applySceneryScale(layout, id, 2.0, 2.0).changed());
     EXPECT_EQ(layout.undoStack.size(), 2u);
 }

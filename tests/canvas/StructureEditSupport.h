@@ -204,7 +204,7 @@ inline EditResult randomMove(Layout& layout, std::mt19937& random)
 inline EditResult randomUndoRedo(Layout& layout, std::mt19937& random)
 {
     EditResult result;
-    result.changed = randomInt(random, 0, 2) == 0 ? redo(layout) : undo(layout);
+    result.changes.content = randomInt(random, 0, 2) == 0 ? redo(layout) : undo(layout);
     return result;
 }
 

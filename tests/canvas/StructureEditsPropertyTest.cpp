@@ -43,7 +43,7 @@ TEST(StructureEditsProperty, RandomSequencesKeepTheLayoutConsistent)
             const NamedEdit& e = edits[static_cast<size_t>(randomInt(random, 0, static_cast<int>(edits.size()) - 1))];
             const size_t undoBefore = layout.undoStack.size();
             const EditResult result = e.edit(layout, random);
-            if (result.changed)
+            if (result.changed())
                 ++changes[e.name];
 
             const std::string where =
@@ -51,7 +51,7 @@ TEST(StructureEditsProperty, RandomSequencesKeepTheLayoutConsistent)
             ASSERT_TRUE(consistent(layout)) << where;
             ASSERT_TRUE(currentRunMirrorsTheList(layout)) << where;
             if (e.ownsSnapshotRule) {
-                const size_t expected = result.changed ? std::min(undoBefore + 1, kUndoLimit) : undoBefore;
+                const size_t expected = result.changed() ? std::min(undoBefore + 1, kUndoLimit) : undoBefore;
                 ASSERT_EQ(layout.undoStack.size(), expected) << where;
             }
         }

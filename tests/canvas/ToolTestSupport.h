@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/CanvasView.h"
+#include "render/CanvasView.h"
 #include "canvas/tools/CanvasTool.h"
 
 namespace layrail::tooltest {

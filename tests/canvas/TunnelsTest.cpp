@@ -70,7 +70,7 @@ TEST(Tunnel, UnsuitableSelectionsLeaveTheToolDisabled)
     EXPECT_TRUE(disabled(layout));
     selectOnly(layout, {chain[0], chain[2]}); // not joined to each other
     EXPECT_TRUE(disabled(layout));
-    EXPECT_FALSE(toggleTunnel(layout).changed);
+    EXPECT_FALSE(toggleTunnel(layout).changed());
     EXPECT_TRUE(layout.undoStack.empty());
 
     Layout loop = withLevel();
@@ -114,7 +114,7 @@ TEST(Tunnel, PlacesPortalsAtTheOutwardConnectorsAndRemovesThemAgain)
     EXPECT_EQ(a.covered, (std::vector<int>{chain[1], chain[2]}));
 
     const int firstNewId = layout.nextId;
-    EXPECT_TRUE(toggleTunnel(layout).changed);
+    EXPECT_TRUE(toggleTunnel(layout).changed());
     EXPECT_EQ(layout.undoStack.size(), 1u);
     ASSERT_EQ(layout.scenery.size(), 2u);
     ASSERT_EQ(layout.tunnels.size(), 1u);
@@ -150,7 +150,7 @@ TEST(Tunnel, PlacesPortalsAtTheOutwardConnectorsAndRemovesThemAgain)
     EXPECT_TRUE(disabled(layout)) << "overlapping the tunnel";
 
     selectOnly(layout, {chain[1], chain[2]});
-    EXPECT_TRUE(toggleTunnel(layout).changed);
+    EXPECT_TRUE(toggleTunnel(layout).changed());
     EXPECT_TRUE(layout.tunnels.empty());
     EXPECT_TRUE(layout.scenery.empty());
     ASSERT_EQ(layout.pieces.size(), piecesBefore.size());
@@ -196,7 +196,7 @@ TEST(Tunnel, TrackAndPortalsAreLockedUntilTheTunnelGoes)
               "Selection includes tunnel track or portals. Remove the tunnel first, then move.");
     EXPECT_EQ(checkDelete(layout).gate, Gate::Refused);
     const EditResult rotate = rotateSelectionStep(layout);
-    EXPECT_FALSE(rotate.changed);
+    EXPECT_FALSE(rotate.changed());
     EXPECT_EQ(rotate.message.title, "Tunnel is locked");
 
     selectOnly(layout, {});

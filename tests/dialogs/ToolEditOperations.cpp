@@ -5,7 +5,7 @@
 #include <sstream>
 #include <tuple>
 
-#include "canvas/Joints.h"
+#include "document/Joints.h"
 #include "canvas/tools/DimensionTool.h"
 #include "canvas/tools/LevelOutlineTool.h"
 #include "canvas/tools/MeasureTool.h"
@@ -62,7 +62,7 @@ bool dragFrom(CanvasTool& tool, Layout& layout, const CanvasView& view, Point fr
         to = Point{from.x + uniform(rng, -300.0, 300.0), from.y + uniform(rng, -300.0, 300.0)};
         tool.motion(layout, view, pointer(view, to, shift));
     }
-    return tool.release(layout, view, pointer(view, to, shift)).changed;
+    return tool.release(layout, view, pointer(view, to, shift)).changed();
 }
 
 int randomLevelId(const Layout& layout, std::mt19937& rng)
@@ -105,7 +105,7 @@ bool drawOutline(Layout& layout, std::mt19937& rng, OutlineDrawingTool::Target t
         result = tool.key(layout, ToolKey::Enter);
         break;
     }
-    return result.changed;
+    return result.changed();
 }
 
 } // namespace
@@ -118,9 +118,9 @@ bool randomMeasure(Layout& layout, std::mt19937& rng)
     tool.press(layout, view, pointer(view, start));
     tool.motion(layout, view, pointer(view, randomPoint(rng)));
     if (chance(rng, 0.15))
-        return tool.key(layout, ToolKey::Escape).changed;
+        return tool.key(layout, ToolKey::Escape).changed();
     const Point end = chance(rng, 0.2) ? Point{start.x + 0.5, start.y} : randomPoint(rng);
-    return tool.press(layout, view, pointer(view, end)).changed;
+    return tool.press(layout, view, pointer(view, end)).changed();
 }
 
 bool randomPolygon(Layout& layout, std::mt19937& rng)
@@ -161,7 +161,7 @@ bool randomShapeProperties(Layout& layout, std::mt19937& rng)
     p.opacityPercent = pick(rng, -10, 110);
     p.height = uniform(rng, -10.0, 6000.0);
     p.outline = chance(rng, 0.5);
-    return applyShapeProperties(layout, id, p, static_cast<LengthUnit>(pick(rng, 0, 2))).changed;
+    return applyShapeProperties(layout, id, p, static_cast<LengthUnit>(pick(rng, 0, 2))).changed();
 }
 
 bool randomDimensionDrag(Layout& layout, std::mt19937& rng)
@@ -217,8 +217,8 @@ bool randomSceneryScale(Layout& layout, std::mt19937& rng)
         return false;
     const int id = layout.scenery[static_cast<size_t>(pick(rng, 0, static_cast<int>(layout.scenery.size()) - 1))].id;
     if (chance(rng, 0.3))
-        return resetSceneryScale(layout, id).changed;
-    return applySceneryScale(layout, id, uniform(rng, 0.0, 12.0), uniform(rng, 0.0, 12.0)).changed;
+        return resetSceneryScale(layout, id).changed();
+    return applySceneryScale(layout, id, uniform(rng, 0.0, 12.0), uniform(rng, 0.0, 12.0)).changed();
 }
 
 bool randomBaseboardShape(Layout& layout, std::mt19937& rng)

@@ -5,8 +5,8 @@
 #include <wx/textctrl.h>
 
 #include "ControlDriving.h"
-#include "dialogs/ui/ResizeSceneryDialog.h"
-#include "dialogs/ui/ShapePropertiesDialog.h"
+#include "canvas/ui/ResizeSceneryDialog.h"
+#include "canvas/ui/ShapePropertiesDialog.h"
 
 namespace layrail {
 namespace {

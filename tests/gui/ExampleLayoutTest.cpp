@@ -16,6 +16,7 @@
 #include "TempFolder.h"
 #include "app/CommandIds.h"
 #include "app/CommandLineFile.h"
+#include "app/ui/FileCommands.h"
 #include "app/ui/MainFrame.h"
 #include "canvas/ui/CanvasPanel.h"
 #include "document/LayoutFile.h"
@@ -55,10 +56,10 @@ TEST(ExampleLayout, OpensWholeAndFitsTheCanvas)
     gui::pumpEvents();
 
     const std::string path = std::string(LAYRAIL_SOURCE_DATA_FOLDER) + "/examples/Oval with a siding.lyr";
-    ASSERT_TRUE(frame->loadLayoutFile(path));
+    ASSERT_TRUE(loadLayoutFile(frame->commands(), path));
     gui::pumpEvents();
     const Layout& layout = frame->layout();
-    EXPECT_EQ(frame->layoutName(), "Oval with a siding");
+    EXPECT_EQ(frame->session().name(), "Oval with a siding");
     EXPECT_EQ(layout.pieces.size(), 19u);
     EXPECT_LAYOUT_CONSISTENT(layout);
     // The oval is closed and the siding ends in a buffer stop: no end is left open.
@@ -90,18 +91,18 @@ TEST(ExampleLayout, FileOutsideTheLayoutsFolderIsSavedWhereItIs)
 
     MainFrame* frame = gui::createMainFrame();
     frame->setLayoutsFolder(layouts.path());
-    ASSERT_TRUE(frame->loadLayoutFile(named.path));
-    EXPECT_EQ(frame->currentFile(), copy);
+    ASSERT_TRUE(loadLayoutFile(frame->commands(), named.path));
+    EXPECT_EQ(frame->session().path(), copy);
 
     gui::placePiece(frame->layout(), "24188", 0, 360, 0);
-    frame->markModified();
+    frame->session().commit(Changes::ofContent());
     {
         gui::DialogScript script;
         gui::sendCommand(*frame, kCmdSave);
         EXPECT_TRUE(script.shown().empty());
     }
-    EXPECT_FALSE(frame->isModified());
-    EXPECT_EQ(frame->currentFile(), copy);
+    EXPECT_FALSE(frame->session().modified());
+    EXPECT_EQ(frame->session().path(), copy);
     Layout reread;
     std::string name;
     ASSERT_EQ(readLayout(copy, reread, name), "");

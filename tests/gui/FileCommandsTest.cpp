@@ -12,6 +12,7 @@
 #include "app/CommandIds.h"
 #include "app/LayoutFolder.h"
 #include "app/ui/ExportLayoutDialog.h"
+#include "app/ui/FileCommands.h"
 #include "app/ui/ImportLayoutDialog.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/OpenLayoutDialog.h"
@@ -58,7 +59,7 @@ protected:
     void saveAs(const std::string& name)
     {
         DialogScript script({DialogScript::enter(name)});
-        ASSERT_TRUE(frame->saveLayout(true));
+        ASSERT_TRUE(saveLayout(frame->commands(), true));
         ASSERT_EQ(script.unexpected(), 0);
     }
     void buildTrack(int straights)
@@ -66,7 +67,7 @@ protected:
         int last = gui::placePiece(layout(), "24188", 0, 0, 0);
         for (int i = 1; i < straights; ++i)
             last = gui::attachPiece(layout(), last, 1, "24188");
-        frame->markModified();
+        frame->session().commit(Changes::ofContent());
     }
 
     gui::TempFolder folder{"layouts"};
@@ -85,19 +86,19 @@ TEST_F(FileCommandsTest, SaveAsAsksForANameThenSaveWritesSilently)
         EXPECT_EQ(script.shown()[0].value, "My Layout");
     }
     EXPECT_TRUE(fs::exists(layoutFile("Yard")));
-    EXPECT_EQ(frame->layoutName(), "Yard");
-    EXPECT_EQ(frame->currentFile(), layoutFile("Yard"));
-    EXPECT_FALSE(frame->isModified());
+    EXPECT_EQ(frame->session().name(), "Yard");
+    EXPECT_EQ(frame->session().path(), layoutFile("Yard"));
+    EXPECT_FALSE(frame->session().modified());
     EXPECT_EQ(title(), "Layrail v1.3 by Brindlemoor - Yard");
 
     gui::attachPiece(layout(), layout().pieces.back().id, 1, "24188");
-    frame->markModified();
+    frame->session().commit(Changes::ofContent());
     {
         DialogScript script;
         gui::sendCommand(*frame, kCmdSave);
         EXPECT_TRUE(script.shown().empty());
     }
-    EXPECT_FALSE(frame->isModified());
+    EXPECT_FALSE(frame->session().modified());
     Layout reread;
     std::string storedName;
     ASSERT_EQ(readLayout(layoutFile("Yard"), reread, storedName), "");
@@ -117,15 +118,15 @@ TEST_F(FileCommandsTest, BlankNameSavesAsMyLayoutAndCancelSavesNothing)
     buildTrack(1);
     {
         DialogScript script({[](wxDialog&) { return static_cast<int>(wxID_CANCEL); }});
-        EXPECT_FALSE(frame->saveLayout(false));
+        EXPECT_FALSE(saveLayout(frame->commands(), false));
     }
     EXPECT_TRUE(listLayoutFiles(folder.path()).empty());
-    EXPECT_TRUE(frame->isModified());
+    EXPECT_TRUE(frame->session().modified());
 
     DialogScript script({DialogScript::enter("   ")});
-    EXPECT_TRUE(frame->saveLayout(false));
+    EXPECT_TRUE(saveLayout(frame->commands(), false));
     EXPECT_TRUE(fs::exists(layoutFile("My Layout")));
-    EXPECT_EQ(frame->layoutName(), "My Layout");
+    EXPECT_EQ(frame->session().name(), "My Layout");
 }
 
 TEST_F(FileCommandsTest, ConfirmReplaceAnsweredNoKeepsNameFileAndModifiedFlag)
@@ -135,16 +136,16 @@ TEST_F(FileCommandsTest, ConfirmReplaceAnsweredNoKeepsNameFileAndModifiedFlag)
     const std::string yardBytes = fileBytes(layoutFile("Yard"));
     buildTrack(2);
     saveAs("Depot");
-    frame->markModified();
+    frame->session().commit(Changes::ofContent());
 
     DialogScript script({DialogScript::enter("Yard"), DialogScript::answer(wxID_NO)});
-    EXPECT_FALSE(frame->saveLayout(true));
+    EXPECT_FALSE(saveLayout(frame->commands(), true));
     ASSERT_EQ(script.shown().size(), 2u);
     EXPECT_EQ(script.shown()[1].title, "Confirm Replace");
     EXPECT_EQ(script.shown()[1].message, "A layout named \"Yard\" already exists.\n\nReplace it?");
-    EXPECT_EQ(frame->layoutName(), "Depot");
-    EXPECT_EQ(frame->currentFile(), layoutFile("Depot"));
-    EXPECT_TRUE(frame->isModified());
+    EXPECT_EQ(frame->session().name(), "Depot");
+    EXPECT_EQ(frame->session().path(), layoutFile("Depot"));
+    EXPECT_TRUE(frame->session().modified());
     EXPECT_EQ(fileBytes(layoutFile("Yard")), yardBytes);
     EXPECT_EQ(title(), "Layrail v1.3 by Brindlemoor - Depot *");
 }
@@ -156,16 +157,16 @@ TEST_F(FileCommandsTest, NamesThatCannotNameAFileAreRefused)
                                             "..",        std::string(201, 'a'), "tab\tname"};
     for (const std::string& name : names) {
         DialogScript script({DialogScript::enter(name), DialogScript::answer(wxID_OK)});
-        EXPECT_FALSE(frame->saveLayout(true)) << name;
+        EXPECT_FALSE(saveLayout(frame->commands(), true)) << name;
         ASSERT_EQ(script.shown().size(), 2u) << name;
         EXPECT_EQ(script.shown()[1].title, "Invalid Name");
         EXPECT_EQ(script.shown()[1].message, nameProblem(name));
     }
     EXPECT_TRUE(fs::is_empty(folder.path()));
     EXPECT_FALSE(fs::exists(fs::path(folder.path()).parent_path() / "Escape.lyr"));
-    EXPECT_TRUE(frame->layoutName().empty());
-    EXPECT_TRUE(frame->currentFile().empty());
-    EXPECT_TRUE(frame->isModified());
+    EXPECT_TRUE(frame->session().name().empty());
+    EXPECT_TRUE(frame->session().path().empty());
+    EXPECT_TRUE(frame->session().modified());
 }
 
 TEST_F(FileCommandsTest, OpenListsTheLayoutsAndLoadsTheChosenOne)
@@ -192,14 +193,20 @@ TEST_F(FileCommandsTest, OpenListsTheLayoutsAndLoadsTheChosenOne)
 
     ASSERT_EQ(layout().pieces.size(), 2u);
     EXPECT_EQ(layout().pieces[1].joints[0].target, layout().pieces[0].id);
-    EXPECT_EQ(frame->currentFile(), layoutFile("Kyard"));
-    EXPECT_EQ(frame->layoutName(), "K Yard");
-    EXPECT_FALSE(frame->isModified());
+    EXPECT_EQ(frame->session().path(), layoutFile("Kyard"));
+    EXPECT_EQ(frame->session().name(), "K Yard");
+    EXPECT_FALSE(frame->session().modified());
     EXPECT_EQ(title(), "Layrail v1.3 by Brindlemoor - K Yard");
     EXPECT_EQ(status(0), "Ready");
     EXPECT_EQ(status(1), "Pieces: 2");
     EXPECT_TRUE(frame->GetMenuBar()->IsChecked(kCmdUnitsCentimetres));
     EXPECT_EQ(frame->palette()->systemIndex(), 1);
+
+    // The opened layout starts a history of its own: the track built before cannot come back into it.
+    EXPECT_FALSE(gui::menuItemEnabled(*frame, kCmdUndo));
+    gui::sendCommand(*frame, kCmdUndo);
+    EXPECT_EQ(layout().pieces.size(), 2u);
+    EXPECT_FALSE(frame->session().modified());
 }
 
 TEST_F(FileCommandsTest, OpenWithoutLayoutsSaysWhereItLooked)
@@ -233,8 +240,8 @@ TEST_F(FileCommandsTest, FailedOpenLeavesTheOpenLayoutAsItWas)
         EXPECT_EQ(layout().pieces[i].id, before[i].id);
         EXPECT_NEAR(layout().pieces[i].x, before[i].x, 1e-9);
     }
-    EXPECT_EQ(frame->currentFile(), layoutFile("Depot"));
-    EXPECT_EQ(frame->layoutName(), "Depot");
+    EXPECT_EQ(frame->session().path(), layoutFile("Depot"));
+    EXPECT_EQ(frame->session().name(), "Depot");
     EXPECT_EQ(title(), "Layrail v1.3 by Brindlemoor - Depot");
 }
 
@@ -262,11 +269,11 @@ TEST_F(FileCommandsTest, DeletingTheOpenLayoutForgetsItsFile)
     EXPECT_FALSE(fs::exists(layoutFile("Yard")));
     EXPECT_TRUE(fs::exists(layoutFile("Spare")));
     EXPECT_EQ(layout().pieces.size(), 2u);
-    EXPECT_TRUE(frame->currentFile().empty());
+    EXPECT_TRUE(frame->session().path().empty());
 
     // The next Save asks for a name again.
     DialogScript again({DialogScript::enter("Yard")});
-    EXPECT_TRUE(frame->saveLayout(false));
+    EXPECT_TRUE(saveLayout(frame->commands(), false));
     EXPECT_EQ(again.shown().size(), 1u);
     EXPECT_TRUE(fs::exists(layoutFile("Yard")));
 }
@@ -316,7 +323,7 @@ TEST_F(FileCommandsTest, ExportedLayoutImportsBackUnderAnotherName)
         EXPECT_EQ(script.shown()[1].message, "Imported successfully.\n\nOpen \"Yard Copy\" now?");
     }
     EXPECT_EQ(fileBytes(layoutFile("Yard Copy")), fileBytes(exported));
-    EXPECT_EQ(frame->currentFile(), layoutFile("Yard Copy"));
+    EXPECT_EQ(frame->session().path(), layoutFile("Yard Copy"));
     EXPECT_EQ(layout().pieces.size(), 3u);
 }
 
@@ -377,7 +384,7 @@ TEST_F(FileCommandsTest, LibraryBlockNeedsASelectionAndGoesToTheSystemFolder)
     buildTrack(2);
     {
         DialogScript script({DialogScript::answer(wxID_OK)});
-        EXPECT_FALSE(frame->saveLibraryBlock());
+        EXPECT_FALSE(saveLibraryBlock(frame->commands()));
         ASSERT_EQ(script.shown().size(), 1u);
         EXPECT_EQ(script.shown()[0].title, "Save Block");
         EXPECT_EQ(script.shown()[0].message, "Select pieces first to save as library block.");
@@ -385,7 +392,7 @@ TEST_F(FileCommandsTest, LibraryBlockNeedsASelectionAndGoesToTheSystemFolder)
     layout().pieces[0].selected = true;
     {
         DialogScript script({DialogScript::enter("")});
-        EXPECT_FALSE(frame->saveLibraryBlock());
+        EXPECT_FALSE(saveLibraryBlock(frame->commands()));
     }
     DialogScript script({DialogScript::enter("Siding"), DialogScript::answer(wxID_OK)});
     gui::sendCommand(*frame, kCmdSaveLibraryBlock);

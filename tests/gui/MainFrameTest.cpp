@@ -7,6 +7,7 @@
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
 
+#include "CanvasInput.h"
 #include "GuiTestSupport.h"
 #include "app/CommandIds.h"
 #include "app/ui/Logs.h"
@@ -48,9 +49,9 @@ TEST_F(MainFrameTest, StartsWithBaseTitleStatusTextsAndSize)
     EXPECT_EQ(status(1), "Pieces: 0");
     EXPECT_EQ(status(2), "x: 0  y: 0 mm");
     EXPECT_EQ(frame->GetSize(), wxSize(1400, 900));
-    EXPECT_FALSE(frame->isModified());
-    EXPECT_TRUE(frame->layoutName().empty());
-    EXPECT_TRUE(frame->currentFile().empty());
+    EXPECT_FALSE(frame->session().modified());
+    EXPECT_TRUE(frame->session().name().empty());
+    EXPECT_TRUE(frame->session().path().empty());
 }
 
 TEST_F(MainFrameTest, MenuBarHoldsEveryCommandWithItsLabelAndKind)
@@ -197,15 +198,15 @@ TEST_F(MainFrameTest, StartupTraceEndsWithTheConstructionSteps)
 
 TEST_F(MainFrameTest, ModifiedLayoutIsMarkedInTheTitle)
 {
-    frame->markModified();
-    EXPECT_TRUE(frame->isModified());
+    frame->session().commit(Changes::ofContent());
+    EXPECT_TRUE(frame->session().modified());
     EXPECT_EQ(title(), "Layrail v1.3 by Brindlemoor *");
 }
 
 TEST_F(MainFrameTest, NewAnsweredCancelChangesNothing)
 {
     gui::buildOvalWithTurnout(layout());
-    frame->markModified();
+    frame->session().commit(Changes::ofContent());
     const size_t pieces = layout().pieces.size();
     {
         DialogAnswerer answers({wxID_CANCEL});
@@ -215,7 +216,7 @@ TEST_F(MainFrameTest, NewAnsweredCancelChangesNothing)
         EXPECT_EQ(answers.asked()[0].title, "Unsaved Changes");
     }
     EXPECT_EQ(layout().pieces.size(), pieces);
-    EXPECT_TRUE(frame->isModified());
+    EXPECT_TRUE(frame->session().modified());
     EXPECT_EQ(title(), "Layrail v1.3 by Brindlemoor *");
     EXPECT_FALSE(canUndo(layout()));
 }
@@ -228,7 +229,7 @@ TEST_F(MainFrameTest, NewAnsweredNoClearsAndUndoBringsThePiecesBack)
     layout().levels.push_back(upper);
     layout().activeLevel = 2;
     layout().baseboard.vertices = {{0, 0}, {900, 0}, {900, 900}};
-    frame->markModified();
+    frame->session().commit(Changes::ofContent());
     frame->canvas()->view().zoom = 3.0;
     frame->SetStatusText("Something else", 0);
     const size_t pieces = layout().pieces.size();
@@ -241,7 +242,7 @@ TEST_F(MainFrameTest, NewAnsweredNoClearsAndUndoBringsThePiecesBack)
     EXPECT_EQ(layout().nextId, 1);
     ASSERT_EQ(layout().levels.size(), 1u);
     EXPECT_EQ(layout().activeLevel, 1);
-    EXPECT_FALSE(frame->isModified());
+    EXPECT_FALSE(frame->session().modified());
     EXPECT_EQ(title(), "Layrail v1.3 by Brindlemoor");
     EXPECT_EQ(status(0), "Ready");
     EXPECT_EQ(status(1), "Pieces: 0");
@@ -253,7 +254,7 @@ TEST_F(MainFrameTest, NewAnsweredNoClearsAndUndoBringsThePiecesBack)
     EXPECT_EQ(layout().pieces.size(), pieces);
     EXPECT_EQ(layout().levels.size(), 1u);
     EXPECT_TRUE(layout().baseboard.vertices.empty());
-    EXPECT_TRUE(frame->isModified());
+    EXPECT_TRUE(frame->session().modified());
     EXPECT_EQ(title(), "Layrail v1.3 by Brindlemoor *");
 }
 
@@ -280,7 +281,7 @@ TEST_F(MainFrameTest, UndoAndRedoFollowTheHistoryStacks)
 
     gui::sendCommand(*frame, kCmdUndo);
     EXPECT_TRUE(layout().pieces.empty());
-    EXPECT_TRUE(frame->isModified());
+    EXPECT_TRUE(frame->session().modified());
     EXPECT_FALSE(gui::toolEnabled(*frame, kCmdUndo));
     EXPECT_TRUE(gui::toolEnabled(*frame, kCmdRedo));
     EXPECT_TRUE(gui::menuItemEnabled(*frame, kCmdRedo));
@@ -324,7 +325,7 @@ TEST_F(MainFrameTest, DeleteRemovesTheSelectionAndMarksTheLayout)
     EXPECT_TRUE(answers.asked().empty());
     EXPECT_EQ(layout().pieces.size(), pieces - 1);
     EXPECT_TRUE(layout().findPiece(neighbour)->isOpen(0));
-    EXPECT_TRUE(frame->isModified());
+    EXPECT_TRUE(frame->session().modified());
     EXPECT_EQ(title(), "Layrail v1.3 by Brindlemoor *");
 }
 
@@ -341,7 +342,7 @@ TEST_F(MainFrameTest, DeletingGradedTrackAsksFirst)
         EXPECT_EQ(answers.asked()[0].title, "Delete");
     }
     EXPECT_EQ(layout().pieces.size(), 1u);
-    EXPECT_FALSE(frame->isModified());
+    EXPECT_FALSE(frame->session().modified());
     EXPECT_FALSE(canUndo(layout()));
     {
         DialogAnswerer answers({wxID_YES});
@@ -362,7 +363,7 @@ TEST_F(MainFrameTest, SelectAllMarksPiecesAndSceneryOnly)
         EXPECT_TRUE(piece.selected);
     EXPECT_TRUE(layout().scenery[0].selected);
     EXPECT_FALSE(layout().labels[0].selected);
-    EXPECT_FALSE(frame->isModified());
+    EXPECT_FALSE(frame->session().modified());
 }
 
 TEST_F(MainFrameTest, MeasureAndPolygonExcludeEachOther)
@@ -397,7 +398,7 @@ TEST_F(MainFrameTest, MeasureAndPolygonExcludeEachOther)
 TEST_F(MainFrameTest, EndingAToolReleasesBothTools)
 {
     gui::clickTool(*frame, kCmdPolygon);
-    frame->endToolMode();
+    gui::keyDown(*frame->canvas(), WXK_ESCAPE);
     EXPECT_EQ(frame->canvas()->toolMode(), ToolMode::None);
     EXPECT_FALSE(tools().GetToolState(kCmdPolygon));
     EXPECT_FALSE(frame->canvas()->GetCursor().IsOk());
@@ -417,20 +418,23 @@ TEST_F(MainFrameTest, HideLabelsToolRelabelsItselfAndSwitchesLabels)
 
 TEST_F(MainFrameTest, UnitsGridAndSnapFollowTheirMenuItems)
 {
-    gui::sendCommand(*frame, kCmdUnitsCentimetres, true);
-    EXPECT_EQ(layout().units, LengthUnit::Centimetres);
-    gui::sendCommand(*frame, kCmdUnitsInches, true);
-    EXPECT_EQ(layout().units, LengthUnit::Inches);
-    gui::sendCommand(*frame, kCmdUnitsMillimetres, true);
-    EXPECT_EQ(layout().units, LengthUnit::Millimetres);
-
+    // The view switches are not saved with the layout: they leave it unmodified.
     gui::sendCommand(*frame, kCmdShowGrid, false);
     EXPECT_FALSE(layout().gridOn);
     gui::sendCommand(*frame, kCmdShowGrid, true);
     EXPECT_TRUE(layout().gridOn);
     gui::sendCommand(*frame, kCmdSnap, false);
     EXPECT_FALSE(layout().snapOn);
-    EXPECT_FALSE(frame->isModified());
+    EXPECT_FALSE(frame->session().modified());
+
+    // The unit is saved with the layout: changing it is an unsaved change.
+    gui::sendCommand(*frame, kCmdUnitsCentimetres, true);
+    EXPECT_EQ(layout().units, LengthUnit::Centimetres);
+    EXPECT_TRUE(frame->session().modified());
+    gui::sendCommand(*frame, kCmdUnitsInches, true);
+    EXPECT_EQ(layout().units, LengthUnit::Inches);
+    gui::sendCommand(*frame, kCmdUnitsMillimetres, true);
+    EXPECT_EQ(layout().units, LengthUnit::Millimetres);
 }
 
 TEST_F(MainFrameTest, ZoomCommandsScaleAboutTheCanvasCentreWithinLimits)
@@ -479,7 +483,7 @@ TEST_F(MainFrameTest, HelpCommandOpensTheHelpWindowModally)
 
 TEST_F(MainFrameTest, CloseAnsweredCancelKeepsTheWindowAndNoClosesIt)
 {
-    frame->markModified();
+    frame->session().commit(Changes::ofContent());
     {
         DialogAnswerer answers({wxID_CANCEL});
         frame->Close();

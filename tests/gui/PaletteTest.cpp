@@ -264,7 +264,7 @@ TEST_F(PaletteTest, DoubleClickPlacesAgainstTheSelectionAndSuppressesTheDrag)
     doubleClickRow(track, row);
     ASSERT_EQ(layout().pieces.size(), 2u);
     EXPECT_EQ(layout().findPiece(first)->joints[1].target, layout().pieces[1].id);
-    EXPECT_TRUE(frame->isModified());
+    EXPECT_TRUE(frame->session().modified());
     EXPECT_TRUE(palette().pointer().dragSuppressed());
 
     // The button still held after the double-click does not carry a second piece off.
@@ -426,7 +426,7 @@ TEST_F(PaletteTest, DoubleClickOnABlockAddsItWithFreshIdsAtTheOrigin)
     ASSERT_EQ(layout().pieces.size(), 3u);
     ASSERT_EQ(layout().scenery.size(), 1u);
     EXPECT_EQ(layout().undoStack.size(), 1u);
-    EXPECT_TRUE(frame->isModified());
+    EXPECT_TRUE(frame->session().modified());
     const PlacedPiece& a = layout().pieces[1];
     const PlacedPiece& b = layout().pieces[2];
     EXPECT_EQ(a.id, firstNew);
@@ -466,7 +466,7 @@ TEST_F(PaletteTest, ABrokenBlockIsReportedAndChangesNothing)
     EXPECT_EQ(script.shown()[0].title, "Load Block Failed");
     EXPECT_EQ(layout().pieces.size(), 1u);
     EXPECT_FALSE(canUndo(layout()));
-    EXPECT_FALSE(frame->isModified());
+    EXPECT_FALSE(frame->session().modified());
 }
 
 TEST_F(PaletteTest, DeletingABlockAsksFirst)
@@ -599,7 +599,7 @@ TEST_F(PaletteTest, KTrackYardDraggedSavedOpenedAndReusedAsABlock)
             }
         }
     }
-    EXPECT_TRUE(frame->isModified());
+    EXPECT_TRUE(frame->session().modified());
 }
 
 } // namespace

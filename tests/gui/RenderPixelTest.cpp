@@ -8,12 +8,13 @@
 #include <wx/dcmemory.h>
 
 #include "GuiTestSupport.h"
-#include "canvas/CanvasView.h"
-#include "canvas/PieceBands.h"
-#include "canvas/Renderer.h"
-#include "canvas/ui/WxDrawTarget.h"
-#include "canvas/ui/WxSpriteCache.h"
+#include "canvas/Rulers.h"
 #include "document/Layout.h"
+#include "render/CanvasView.h"
+#include "render/PieceBands.h"
+#include "render/Renderer.h"
+#include "render/ui/WxDrawTarget.h"
+#include "render/ui/WxSpriteCache.h"
 
 namespace layrail {
 namespace {
@@ -73,7 +74,10 @@ wxImage paintPolygon(const std::vector<PixelPoint>& points, Colour pen, int penW
     }
     return paint([&](DrawTarget& t) {
         t.clear(kWhite);
-        t.setPen(pen, penWidth);
+        if (pen.a != 0)
+            t.setPen(pen, penWidth);
+        else
+            t.setNoPen();
         t.setBrush(brush);
         t.polygon(moved);
     });
@@ -82,7 +86,7 @@ wxImage paintPolygon(const std::vector<PixelPoint>& points, Colour pen, int penW
 TEST(RenderPixelTest, StraightPieceOnWhite)
 {
     Layout layout = layoutWith("24188", 0.0, 100.0);
-    wxImage image = paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH); });
+    wxImage image = paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH, switchedOptions(layout)); });
     EXPECT_TRUE(gui::colourNear(image, 5, 5, 255, 255, 255, 0, 0)) << gui::pixelText(image, 5, 5);
     // Inside the band, away from the label and the dots.
     EXPECT_TRUE(gui::colourNear(image, 100, 150, 210, 210, 205, 0, 2)) << gui::pixelText(image, 100, 150);
@@ -100,14 +104,16 @@ TEST(RenderPixelTest, SelectionAndTunnelColours)
     Layout layout = layoutWith("24188", 0.0, 100.0);
     layout.labelsOn = false;
     layout.pieces[0].selected = true;
-    wxImage selected = paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH); });
+    wxImage selected =
+        paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH, switchedOptions(layout)); });
     EXPECT_TRUE(gui::colourNear(selected, 150, 160, 180, 200, 230, 0, 2)) << gui::pixelText(selected, 150, 160);
 
     layout.pieces[0].selected = false;
     Tunnel tunnel;
     tunnel.coveredPieces = {layout.pieces[0].id};
     layout.tunnels.push_back(tunnel);
-    wxImage hidden = paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH); });
+    wxImage hidden =
+        paint([&](DrawTarget& t) { renderLayout(layout, t, unitView(), kW, kH, switchedOptions(layout)); });
     // 216, 216, 214 at alpha 192 over white.
     EXPECT_TRUE(gui::colourNear(hidden, 150, 160, 226, 226, 224, 0, 3)) << gui::pixelText(hidden, 150, 160);
 }
@@ -214,6 +220,98 @@ TEST(RenderPixelTest, CopiedPolygonsKeepSharpMitredCorners)
     wxImage copied = paintPolygon(wedge, pen, 3, fill);
     EXPECT_TRUE(gui::colourNear(direct, 33, 60, 40, 100, 200, 0, 40)) << gui::pixelText(direct, 33, 60);
     EXPECT_LE(maxDifference(direct, copied), 12);
+}
+
+// The reference: the polygon filled and outlined by the graphics library itself, as the target did
+// before it painted small polygons into its own layer.
+wxImage paintDirectly(const std::vector<PixelPoint>& points, Colour pen, int penWidth, Colour brush)
+{
+    wxBitmap bitmap(kW, kH, 24);
+    {
+        wxMemoryDC memory(bitmap);
+        wxGCDC dc(memory);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        wxGraphicsContext* gc = dc.GetGraphicsContext();
+        wxPen wxpen(wxColour(pen.r, pen.g, pen.b, pen.a), penWidth);
+        wxpen.SetJoin(wxJOIN_MITER);
+        gc->SetPen(pen.a != 0 ? gc->CreatePen(wxpen) : wxNullGraphicsPen);
+        gc->SetBrush(brush.a != 0 ? gc->CreateBrush(wxBrush(wxColour(brush.r, brush.g, brush.b, brush.a)))
+                                  : wxNullGraphicsBrush);
+        std::vector<wxPoint2DDouble> path;
+        for (const PixelPoint& p : points)
+            path.emplace_back(p.x, p.y);
+        path.push_back(path.front());
+        gc->DrawLines(path.size(), path.data(), wxODDEVEN_RULE);
+    }
+    return bitmap.ConvertToImage();
+}
+
+// Track seen from far away: bands a few pixels across are painted by the target itself, and must look
+// as the graphics library would have drawn them, wherever they fall and in every colour they take.
+TEST(RenderPixelTest, SmallPolygonsLookAsTheLibraryDrawsThem)
+{
+    const Colour outline{120, 120, 115, 255}, fill{210, 210, 205, 255};
+    const Colour tunnelOutline{180, 180, 178, 192}, tunnelFill{216, 216, 214, 192};
+    struct Case {
+        const char* what;
+        std::vector<PixelPoint> points;
+    };
+    std::vector<Case> cases;
+    for (double zoom : {0.05, 0.08, 0.15, 0.3}) {
+        for (double heading : {0.0, 17.0, 90.0, 133.0}) {
+            CanvasView view;
+            view.zoom = zoom;
+            view.panX = 150.3;
+            view.panY = 120.7;
+            std::vector<PixelPoint> band;
+            straightBand(band, view, Point{0.0, 0.0}, heading, 188.3, kTrackHalfWidth);
+            cases.push_back({"straight", band});
+            curveBand(band, view, Point{0.0, 0.0}, heading, 360.0, 30.0, kTrackHalfWidth);
+            cases.push_back({"curve", band});
+            curveBand(band, view, Point{0.0, 0.0}, heading, 360.0, -24.3, 6.0);
+            cases.push_back({"Z curve", band});
+        }
+    }
+    cases.push_back({"spike", {{100, 100}, {110, 101}, {100, 102}}});
+    cases.push_back({"line", {{100, 100}, {108, 104}, {100, 100}}});
+    cases.push_back({"off pixels", {{100.25, 100.5}, {109.75, 103.1}, {107.3, 107.9}}});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.what) + " at " + std::to_string(c.points.front().x) + "," +
+                     std::to_string(c.points.front().y));
+        for (int width : {1, 2}) {
+            EXPECT_LE(maxDifference(paintDirectly(c.points, outline, width, fill),
+                                    paintPolygon(c.points, outline, width, fill)),
+                      12);
+        }
+        EXPECT_LE(maxDifference(paintDirectly(c.points, tunnelOutline, 1, tunnelFill),
+                                paintPolygon(c.points, tunnelOutline, 1, tunnelFill)),
+                  12);
+        EXPECT_LE(maxDifference(paintDirectly(c.points, Colour{0, 0, 0, 0}, 1, fill),
+                                paintPolygon(c.points, Colour{0, 0, 0, 0}, 1, fill)),
+                  12);
+    }
+}
+
+// Pens of paper and vector files need not be whole pixels wide: a line takes the width it is given.
+TEST(RenderPixelTest, PensTakeWidthsBetweenWholePixels)
+{
+    auto ink = [](double width) {
+        wxImage image = paint(
+            [width](DrawTarget& t) {
+                t.clear(kWhite);
+                t.setPen(Colour{0, 0, 0, 255}, width);
+                t.line(PixelPoint{20, 50.5}, PixelPoint{180, 50.5});
+            },
+            200, 100);
+        double sum = 0.0;
+        for (int y = 40; y < 60; ++y)
+            sum += (255 - image.GetRed(100, y)) / 255.0;
+        return sum;
+    };
+    EXPECT_NEAR(ink(2.0), 2.0, 0.1);
+    EXPECT_NEAR(ink(2.5), 2.5, 0.1);
+    EXPECT_NEAR(ink(3.0), 3.0, 0.1);
 }
 
 TEST(RenderPixelTest, PolygonsOffWholePixelsAreAlwaysDrawnDirectly)

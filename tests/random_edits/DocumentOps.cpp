@@ -3,7 +3,7 @@
 
 #include "RandomEdits.h"
 #include "WorldSupport.h"
-#include "app/NewLayout.h"
+#include "document/NewLayout.h"
 #include "canvas/CanvasDelete.h"
 #include "canvas/Clipboard.h"
 #include "canvas/Locks.h"

@@ -99,7 +99,7 @@ void rotateStep(EditWorld& world, Rng& rng, StepReport& report)
     if (rng.chance(0.7))
         selectSome(world, rng);
     const EditResult r = rotateSelectionStep(world.layout);
-    report.did = r.message.empty() ? (r.changed ? "turned" : "nothing") : "refused: " + r.message.title;
+    report.did = r.message.empty() ? (r.changed() ? "turned" : "nothing") : "refused: " + r.message.title;
 }
 
 void rotateDrag(EditWorld& world, Rng& rng, StepReport& report)

@@ -5,9 +5,9 @@
 
 #include "RandomEdits.h"
 #include "WorldSupport.h"
-#include "app/SelectionCommands.h"
+#include "document/SelectionFlags.h"
 #include "canvas/Autofill.h"
-#include "canvas/Joints.h"
+#include "document/Joints.h"
 #include "canvas/Placement.h"
 #include "canvas/PlacementDrag.h"
 #include "catalog/TrackCatalog.h"
@@ -24,7 +24,7 @@ std::string outcome(const EditResult& r)
 {
     if (!r.message.empty())
         return "refused: " + r.message.title;
-    return r.changed ? "placed" : "nothing";
+    return r.changed() ? "placed" : "nothing";
 }
 
 // A palette drag of the article: turned by Shift+wheel notches (15 degrees each), moved to the
@@ -115,7 +115,7 @@ void layTrack(EditWorld& world, Rng& rng, StepReport& report)
     const Point at = pickPoint(world.layout, rng);
     const EditResult r = dragAndDrop(world, first, at, rng.below(24));
     report.did = first + " at " + describe(at) + ": " + outcome(r);
-    if (!r.changed)
+    if (!r.changed())
         return;
     const int count = circle ? static_cast<int>(std::lround(360.0 / TrackCatalog::instance().find(first)->angle)) - 1
                              : rng.between(1, 6);
@@ -123,7 +123,7 @@ void layTrack(EditWorld& world, Rng& rng, StepReport& report)
         const std::string next = circle ? first : pickArticle(system, rng);
         const EditResult added = autoConnect(world.layout, next);
         report.did += ", then " + next + ": " + outcome(added);
-        if (!added.changed)
+        if (!added.changed())
             break;
     }
 }
@@ -196,7 +196,7 @@ void autofill(EditWorld& world, Rng& rng, StepReport& report)
     const EditResult r = placeFill(world.layout, plan.gap, fill);
     report.did = "gap " + std::to_string(plan.gap.distance) + ": " + std::to_string(fill.articles.size()) +
                  " pieces, " + outcome(r);
-    if (!r.changed)
+    if (!r.changed())
         report.problems.push_back("an offered fill placed nothing");
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "canvas/CanvasView.h"
+#include "render/CanvasView.h"
 #include "canvas/Clipboard.h"
 #include "document/Layout.h"
 

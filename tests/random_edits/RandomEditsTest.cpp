@@ -5,7 +5,7 @@
 #include <string>
 
 #include "RandomEdits.h"
-#include "canvas/Joints.h"
+#include "document/Joints.h"
 
 namespace layrail::randomedit {
 namespace {

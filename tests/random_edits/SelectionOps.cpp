@@ -1,7 +1,7 @@
 // Operations that only choose: clicks, the rubber band, Select All, clearing, the snap switch.
 #include "RandomEdits.h"
 #include "WorldSupport.h"
-#include "app/SelectionCommands.h"
+#include "document/SelectionFlags.h"
 #include "canvas/Selection.h"
 
 namespace layrail::randomedit {

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "app/SelectionCommands.h"
-#include "canvas/Joints.h"
+#include "document/SelectionFlags.h"
+#include "document/Joints.h"
 #include "canvas/LevelRules.h"
 #include "canvas/Selection.h"
 #include "catalog/TrackCatalog.h"

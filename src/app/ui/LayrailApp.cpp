@@ -46,8 +46,6 @@ bool LayrailApp::OnInit()
     auto* splash = new SplashDialog(frame);
     splash->ShowModal();
     splash->Destroy();
-
-    frame->refreshTally();
     return true;
 }
 

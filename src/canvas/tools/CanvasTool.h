@@ -1,8 +1,8 @@
 #pragma once
 
-#include "canvas/CanvasView.h"
-#include "canvas/DrawTarget.h"
-#include "canvas/EditResult.h"
+#include "render/CanvasView.h"
+#include "render/DrawTarget.h"
+#include "document/EditResult.h"
 #include "canvas/ToolMode.h"
 #include "catalog/Geometry.h"
 #include "document/Layout.h"
@@ -65,8 +65,5 @@ protected:
 private:
     bool ended_ = false;
 };
-
-// Clears the selected flag of every piece, scenery item, label, dimension line and shape.
-void selectNothing(Layout& layout);
 
 } // namespace layrail

@@ -1,4 +1,5 @@
 #include "canvas/tools/DimensionTool.h"
+#include "document/SelectionFlags.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,13 +57,13 @@ EditResult DimensionDragTool::press(Layout& layout, const CanvasView& view, cons
     DimensionLine* line = findLine(layout, hitDimensionLine(layout, view, pointer.world));
     if (line == nullptr)
         return result;
-    selectNothing(layout);
+    deselectAll(layout);
     line->selected = true;
     lineId_ = line->id;
     grab_ = pointer.world;
     start_ = *line;
     snapshot_.emplace(layout);
-    result.selectionChanged = true;
+    result.changes.selection = true;
     return result;
 }
 
@@ -89,7 +90,7 @@ EditResult DimensionDragTool::release(Layout& layout, const CanvasView& view, co
     if (lineId_ == -1)
         return result;
     motion(layout, view, pointer);
-    result.changed = snapshot_->recorded();
+    result.changes.content = snapshot_->recorded();
     lineId_ = -1;
     snapshot_.reset();
     return result;

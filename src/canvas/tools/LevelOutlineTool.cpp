@@ -66,7 +66,7 @@ EditResult LevelOutlineDragTool::release(Layout& layout, const CanvasView& view,
     if (levelId_ == -1)
         return result;
     motion(layout, view, pointer);
-    result.changed = snapshot_->recorded();
+    result.changes.content = snapshot_->recorded();
     levelId_ = -1;
     start_.clear();
     snapshot_.reset();

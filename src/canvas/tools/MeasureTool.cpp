@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "canvas/LengthFormat.h"
-#include "canvas/RenderColours.h"
-#include "canvas/RenderSupport.h"
+#include "render/LengthFormat.h"
+#include "render/RenderColours.h"
+#include "render/RenderSupport.h"
 #include "canvas/tools/ToolFeedback.h"
 
 namespace layrail {
@@ -41,7 +41,7 @@ EditResult MeasureTool::press(Layout& layout, const CanvasView&, const ToolPoint
         layout.dimensionLines.push_back(line);
     }
     measuring_ = false;
-    result.changed = true;
+    result.changes.content = true;
     finish();
     return result;
 }

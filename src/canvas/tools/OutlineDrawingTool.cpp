@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "canvas/LengthFormat.h"
+#include "render/LengthFormat.h"
 #include "canvas/LevelRules.h"
-#include "canvas/RenderColours.h"
-#include "canvas/RenderSupport.h"
+#include "render/RenderColours.h"
+#include "render/RenderSupport.h"
 #include "canvas/tools/ToolFeedback.h"
 
 namespace layrail {
@@ -123,7 +123,7 @@ EditResult OutlineDrawingTool::close(Layout& layout)
     vertices_.clear();
     closeSnap_ = false;
     finish();
-    result.changed = true;
+    result.changes.content = true;
     return result;
 }
 

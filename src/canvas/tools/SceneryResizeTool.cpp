@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "canvas/RenderColours.h"
-#include "canvas/RenderSupport.h"
+#include "render/RenderColours.h"
+#include "render/RenderSupport.h"
 
 namespace layrail {
 
@@ -38,7 +38,7 @@ EditResult setSceneryScale(Layout& layout, int itemId, double scaleX, double sca
     auto bounded = [](double s) { return std::isfinite(s) ? std::clamp(s, kMinSceneryScale, kMaxSceneryScale) : 1.0; };
     item->scaleX = bounded(scaleX);
     item->scaleY = bounded(scaleY);
-    result.changed = true;
+    result.changes.content = true;
     return result;
 }
 
@@ -206,7 +206,7 @@ EditResult SceneryResizeTool::release(Layout& layout, const CanvasView& view, co
     if (itemId_ == -1)
         return result;
     motion(layout, view, pointer);
-    result.changed = snapshot_->recorded();
+    result.changes.content = snapshot_->recorded();
     itemId_ = -1;
     handle_ = -1;
     cursor_ = ToolCursor::Normal;

@@ -5,6 +5,7 @@
 
 #include "canvas/LevelRules.h"
 #include "document/LengthUnits.h"
+#include "document/SelectionFlags.h"
 
 namespace layrail {
 
@@ -53,13 +54,13 @@ EditResult ShapeDragTool::press(Layout& layout, const CanvasView&, const ToolPoi
     LayoutShape* shape = findShape(layout, id);
     if (shape == nullptr)
         return result;
-    selectNothing(layout);
+    deselectAll(layout);
     shape->selected = true;
     shapeId_ = id;
     grab_ = pointer.world;
     start_ = shape->points;
     snapshot_.emplace(layout);
-    result.selectionChanged = true;
+    result.changes.selection = true;
     return result;
 }
 
@@ -85,7 +86,7 @@ EditResult ShapeDragTool::release(Layout& layout, const CanvasView& view, const 
     if (shapeId_ == -1)
         return result;
     motion(layout, view, pointer);
-    result.changed = snapshot_->recorded();
+    result.changes.content = snapshot_->recorded();
     shapeId_ = -1;
     start_.clear();
     snapshot_.reset();
@@ -128,7 +129,7 @@ EditResult applyShapeProperties(Layout& layout, int shapeId, const ShapeProperti
     const double height = std::isfinite(properties.height) ? properties.height : 0.0;
     shape->height = fromDisplayUnit(std::clamp(height, 0.0, kMaxShapeHeightInUnit), unit);
     shape->outline = properties.outline;
-    result.changed = true;
+    result.changes.content = true;
     return result;
 }
 

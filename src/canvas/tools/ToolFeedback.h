@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "canvas/DrawTarget.h"
+#include "render/DrawTarget.h"
 
 namespace layrail {
 

@@ -3,7 +3,6 @@
 
 #include <wx/menu.h>
 
-#include "app/ui/MainFrame.h"
 #include "canvas/Autofill.h"
 #include "canvas/Rotate.h"
 #include "canvas/Selection.h"
@@ -101,7 +100,7 @@ void CanvasPanel::autofillGap()
             selectionChanged();
             return;
         }
-        AutofillDialog dialog(&frame_, plan.prompt, plan.lines);
+        AutofillDialog dialog(wxGetTopLevelParent(this), plan.prompt, plan.lines);
         const int choice = dialog.choose();
         if (choice < 0 || choice >= static_cast<int>(plan.solutions.size()))
             return;

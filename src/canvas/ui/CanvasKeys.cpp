@@ -1,10 +1,9 @@
 // Keys on the canvas: R turns the ghost, Escape cancels or deselects, Delete and Backspace delete.
 
-#include "app/SelectionCommands.h"
-#include "app/ui/MainFrame.h"
 #include "canvas/CanvasDelete.h"
 #include "canvas/Locks.h"
 #include "canvas/ui/CanvasPanel.h"
+#include "document/SelectionFlags.h"
 
 namespace layrail {
 
@@ -24,7 +23,7 @@ void CanvasPanel::onKeyDown(wxKeyEvent& event)
             if (placement_.active()) {
                 cancelDrag();
             } else if (toolMode_ != ToolMode::None) {
-                frame_.endToolMode();
+                endToolMode();
             } else {
                 deselectAll(layout());
                 selectionChanged();

@@ -3,7 +3,6 @@
 
 #include <wx/utils.h>
 
-#include "app/ui/MainFrame.h"
 #include "canvas/HitTest.h"
 #include "canvas/Locks.h"
 #include "canvas/Placement.h"
@@ -11,13 +10,6 @@
 #include "canvas/ui/CanvasPanel.h"
 
 namespace layrail {
-
-namespace {
-
-// "Move anyway?" answered Yes: graded selections move without asking until the program ends.
-bool gradedMoveConfirmed = false;
-
-} // namespace
 
 int CanvasPanel::pieceUnder(wxPoint pixel)
 {
@@ -83,15 +75,7 @@ bool CanvasPanel::pressOnLabel(wxPoint pixel)
     const int id = hitLabel(layout(), view_, pixel.x, pixel.y);
     if (id == -1)
         return false;
-    selectOnlyLabel(layout(), id);
-    for (const LayoutLabel& label : layout().labels) {
-        if (label.id == id) {
-            const Point world = toWorld(pixel);
-            labelGrab_ = {world.x - label.x, world.y - label.y};
-        }
-    }
-    labelDrag_ = id;
-    labelMoved_ = false;
+    beginLabelDrag(layout(), labelDrag_, id, toWorld(pixel));
     capture();
     selectionChanged();
     return true;
@@ -103,7 +87,7 @@ bool CanvasPanel::pressOnPieceAt(const wxMouseEvent& event)
     if (piece == -1)
         return false;
     if (selectOnPiecePress(layout(), piece, event.ControlDown(), event.ShiftDown()))
-        refreshProperties();
+        session_.commit(Changes::ofSelection());
     pressOnPiece(move_, view_, event.GetX(), event.GetY());
     capture();
     Refresh();
@@ -125,7 +109,7 @@ bool CanvasPanel::pressOnSceneryAt(const wxMouseEvent& event)
 void CanvasPanel::pressOnEmptyCanvas(const wxMouseEvent& event)
 {
     clearSelectionAndClipboard(layout(), clipboard_);
-    refreshProperties();
+    session_.commit(Changes::ofSelection());
     if (event.ControlDown()) {
         hasLabelDropPoint_ = true;
         labelDropPoint_ = toWorld(event.GetPosition());
@@ -145,7 +129,7 @@ void CanvasPanel::onLeftUp(wxMouseEvent& event)
 
 bool CanvasPanel::leftDragActive() const
 {
-    return panning_ == PanButton::Left || rotate_.active || move_.pending || move_.moving || labelDrag_ != -1 ||
+    return panning_ == PanButton::Left || rotate_.active || move_.pending || move_.moving || labelDrag_.active() ||
            rubberBand_;
 }
 
@@ -157,26 +141,22 @@ void CanvasPanel::finishLeftDrags(wxPoint pixel)
         endRotateDrag(rotate_);
         flashTimer_.Stop();
         release();
-        selectionChanged();
+        // The turn was committed when it began; the views see where it ended.
+        session_.commit(Changes::ofEdit());
     }
     if (move_.pending || move_.moving) {
         release();
         applyResult(endMove(layout(), move_));
     }
-    if (labelDrag_ != -1) {
-        labelDrag_ = -1;
+    if (labelDrag_.active()) {
         release();
-        if (labelMoved_) {
-            EditResult moved;
-            moved.changed = true;
-            applyResult(moved);
-        }
+        applyResult(endLabelDrag(labelDrag_));
     }
     if (rubberBand_) {
         rubberBand_ = false;
         release();
         if (rubberBandSelect(layout(), clipboard_, view_, bandStart_.x, bandStart_.y, pixel.x, pixel.y))
-            refreshProperties();
+            session_.commit(Changes::ofSelection());
         Refresh();
     }
 }
@@ -226,8 +206,9 @@ void CanvasPanel::dragMotion(const wxMouseEvent& event)
     } else if (move_.moving) {
         dragMove(layout(), move_, toWorld(pixel));
         Refresh();
-    } else if (labelDrag_ != -1) {
-        moveLabel(pixel);
+    } else if (labelDrag_.active()) {
+        if (dragLabel(layout(), labelDrag_, toWorld(pixel)))
+            Refresh();
     } else if (rubberBand_) {
         bandEnd_ = pixel;
         Refresh();
@@ -236,7 +217,7 @@ void CanvasPanel::dragMotion(const wxMouseEvent& event)
 
 void CanvasPanel::startPendingMove(wxPoint pixel)
 {
-    const GateCheck gate = checkMoveStart(layout(), gradedMoveConfirmed);
+    const GateCheck gate = checkMoveStart(layout(), gradedMoveConfirmed_);
     if (gate.gate == Gate::Refused) {
         cancelMove(move_);
         showMessage(gate.message);
@@ -247,33 +228,12 @@ void CanvasPanel::startPendingMove(wxPoint pixel)
             cancelMove(move_);
             return;
         }
-        gradedMoveConfirmed = true;
+        gradedMoveConfirmed_ = true;
         capture();
     }
     beginMove(layout(), move_);
     dragMove(layout(), move_, toWorld(pixel));
     Refresh();
-}
-
-void CanvasPanel::moveLabel(wxPoint pixel)
-{
-    for (LayoutLabel& label : layout().labels) {
-        if (label.id != labelDrag_)
-            continue;
-        const Point world = toWorld(pixel);
-        const double x = world.x - labelGrab_.x;
-        const double y = world.y - labelGrab_.y;
-        if (x == label.x && y == label.y)
-            return;
-        // The drag's one undo snapshot is taken with its first real step.
-        if (!labelMoved_)
-            pushHistory(layout());
-        labelMoved_ = true;
-        label.x = x;
-        label.y = y;
-        Refresh();
-        return;
-    }
 }
 
 } // namespace layrail

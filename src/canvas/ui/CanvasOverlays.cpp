@@ -5,14 +5,14 @@
 #include <cmath>
 #include <vector>
 
-#include "canvas/RenderColours.h"
-#include "canvas/RenderSupport.h"
-#include "canvas/Renderer.h"
-#include "canvas/SceneryDrawing.h"
 #include "canvas/ui/CanvasPanel.h"
 #include "catalog/SceneryCatalog.h"
 #include "catalog/TrackCatalog.h"
 #include "document/WorldConnectors.h"
+#include "render/RenderColours.h"
+#include "render/RenderSupport.h"
+#include "render/Renderer.h"
+#include "render/SceneryDrawing.h"
 
 namespace layrail {
 
@@ -90,7 +90,7 @@ void CanvasPanel::paintSceneryGhost(DrawTarget& target)
     ghost.x = placement_.scenery.ghost.x;
     ghost.y = placement_.scenery.ghost.y;
     ghost.heading = placement_.scenery.ghost.heading;
-    drawSceneryItem(target, view_, ghost, *def);
+    drawSceneryItem(target, view_, ghost, *def, false);
 
     // The footprint in the ghost colour shows where the item will stand.
     const double h = degToRad(ghost.heading);

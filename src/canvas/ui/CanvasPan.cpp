@@ -3,7 +3,6 @@
 
 #include <cstdlib>
 
-#include "app/ui/MainFrame.h"
 #include "canvas/CanvasStatus.h"
 #include "canvas/ui/CanvasPanel.h"
 
@@ -55,7 +54,7 @@ void CanvasPanel::panTo(wxPoint pixel)
 void CanvasPanel::showPointerPosition(wxPoint pixel)
 {
     const std::string text = pointerStatusText(view_.toWorldX(pixel.x), view_.toWorldY(pixel.y), layout().units);
-    frame_.SetStatusText(wxString::FromUTF8(text), 2);
+    host_.setStatusText(StatusField::Pointer, text);
 }
 
 } // namespace layrail

@@ -6,13 +6,11 @@
 #include <wx/dcgraph.h>
 #include <wx/msgdlg.h>
 
-#include "app/ui/Logs.h"
-#include "app/ui/MainFrame.h"
 #include "canvas/CanvasStatus.h"
 #include "canvas/Placement.h"
-#include "canvas/Renderer.h"
-#include "canvas/ui/WxDrawTarget.h"
-#include "panels/ui/PropertiesPanel.h"
+#include "canvas/Rulers.h"
+#include "render/Renderer.h"
+#include "render/ui/WxDrawTarget.h"
 
 namespace layrail {
 
@@ -32,11 +30,13 @@ long iconStyle(MessageIcon icon)
 
 } // namespace
 
-CanvasPanel::CanvasPanel(wxWindow* parent, MainFrame& frame)
+CanvasPanel::CanvasPanel(wxWindow* parent, Session& session, CanvasHost& host)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
               wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE | wxNO_BORDER),
-      frame_(frame), flashTimer_(this)
+      session_(session), host_(host), flashTimer_(this)
 {
+    subscription_ = session_.subscribe([this](const Changes& changes) { onSessionChanged(changes); });
+
     // Every pixel is painted by the renderer, on every paint and after every resize.
     SetBackgroundStyle(wxBG_STYLE_PAINT);
 
@@ -56,7 +56,12 @@ CanvasPanel::CanvasPanel(wxWindow* parent, MainFrame& frame)
 
 CanvasPanel::~CanvasPanel() { flashTimer_.Stop(); }
 
-layrail::Layout& CanvasPanel::layout() { return frame_.layout(); }
+void CanvasPanel::onSessionChanged(const Changes& changes)
+{
+    // A new file or modified mark changes nothing on the plan.
+    if (changes.content || changes.selection || changes.levels || changes.units || changes.view)
+        Refresh();
+}
 
 Point CanvasPanel::toWorld(wxPoint pixel) const { return {view_.toWorldX(pixel.x), view_.toWorldY(pixel.y)}; }
 
@@ -92,6 +97,13 @@ void CanvasPanel::setToolMode(ToolMode mode)
     restoreCursor();
 }
 
+void CanvasPanel::endToolMode()
+{
+    setToolMode(ToolMode::None);
+    host_.toolEnded();
+    Refresh();
+}
+
 void CanvasPanel::restoreCursor()
 {
     SetCursor(toolMode_ == ToolMode::None ? wxNullCursor : wxCursor(wxCURSOR_CROSS));
@@ -101,7 +113,7 @@ void CanvasPanel::paintCanvas(wxGCDC& dc)
 {
     const wxSize size = GetClientSize();
     WxDrawTarget target(dc);
-    renderLayout(layout(), target, view_, size.x, size.y);
+    renderLayout(layout(), target, view_, size.x, size.y, switchedOptions(layout()));
     drawRulers(target, view_, layout().units, size.x, size.y);
     updateElevationStatus();
     paintOverlays(target);
@@ -109,14 +121,11 @@ void CanvasPanel::paintCanvas(wxGCDC& dc)
 
 void CanvasPanel::updateElevationStatus()
 {
-    wxStatusBar* status = frame_.GetStatusBar();
-    if (status == nullptr)
-        return;
-    const std::string current = status->GetStatusText(0).utf8_string();
+    const std::string current = host_.statusText(StatusField::Prompt);
     const std::string wanted = elevationStatusText(layout(), current);
     // Setting an unchanged text would repaint the status bar on every canvas paint.
     if (wanted != current)
-        status->SetStatusText(wxString::FromUTF8(wanted), 0);
+        host_.setStatusText(StatusField::Prompt, wanted);
 }
 
 void CanvasPanel::onPaint(wxPaintEvent&)
@@ -126,7 +135,7 @@ void CanvasPanel::onPaint(wxPaintEvent&)
         wxGCDC dc(buffered);
         paintCanvas(dc);
     } catch (const std::exception& failure) {
-        logLine(wxString::FromUTF8(std::string("Canvas paint: ") + failure.what()));
+        host_.logLine(std::string("Canvas paint: ") + failure.what());
     }
 }
 
@@ -185,21 +194,14 @@ void CanvasPanel::applyResult(const EditResult& result)
         swallowUntil_ = wxGetUTCTimeMillis() + 500;
     }
     if (!result.status.empty())
-        frame_.SetStatusText(wxString::FromUTF8(result.status), 1);
-    if (result.changed)
-        frame_.markModified();
-    if (result.changed || result.selectionChanged)
-        refreshProperties();
-    if (result.changed)
-        frame_.refreshViews();
+        host_.setStatusText(StatusField::Pieces, result.status);
+    session_.commit(result.changes);
     Refresh();
 }
 
-void CanvasPanel::refreshProperties() { frame_.properties()->refreshSelection(); }
-
 void CanvasPanel::selectionChanged()
 {
-    refreshProperties();
+    session_.commit(Changes::ofSelection());
     Refresh();
 }
 
@@ -207,14 +209,14 @@ void CanvasPanel::showMessage(const EditMessage& message)
 {
     release();
     wxMessageBox(wxString::FromUTF8(message.text), wxString::FromUTF8(message.title), wxOK | iconStyle(message.icon),
-                 &frame_);
+                 wxGetTopLevelParent(this));
 }
 
 bool CanvasPanel::askYesNo(const EditMessage& question)
 {
     release();
     return wxMessageBox(wxString::FromUTF8(question.text), wxString::FromUTF8(question.title),
-                        wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, &frame_) == wxYES;
+                        wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, wxGetTopLevelParent(this)) == wxYES;
 }
 
 void CanvasPanel::guarded(const std::function<void()>& body)
@@ -223,10 +225,10 @@ void CanvasPanel::guarded(const std::function<void()>& body)
         body();
     } catch (const std::exception& failure) {
         abandonDrags();
-        logLine(wxString::FromUTF8(std::string("Canvas: ") + failure.what()));
+        host_.logLine(std::string("Canvas: ") + failure.what());
     } catch (...) {
         abandonDrags();
-        logLine("Canvas: unknown failure");
+        host_.logLine("Canvas: unknown failure");
     }
 }
 
@@ -237,7 +239,7 @@ void CanvasPanel::abandonDrags()
     endRotateDrag(rotate_);
     flashTimer_.Stop();
     rubberBand_ = false;
-    labelDrag_ = -1;
+    labelDrag_ = LabelDrag{};
     if (panning_ != PanButton::None)
         endPan();
     release();
@@ -265,7 +267,7 @@ void CanvasPanel::onCaptureLost(wxMouseCaptureLostEvent&)
     endRotateDrag(rotate_);
     flashTimer_.Stop();
     rubberBand_ = false;
-    labelDrag_ = -1;
+    labelDrag_ = LabelDrag{};
     Refresh();
 }
 

@@ -6,28 +6,33 @@
 #include <wx/panel.h>
 #include <wx/timer.h>
 
-#include "canvas/CanvasView.h"
+#include "canvas/CanvasHost.h"
 #include "canvas/Clipboard.h"
-#include "canvas/EditResult.h"
+#include "canvas/LabelDrag.h"
 #include "canvas/Move.h"
 #include "canvas/PlacementDrag.h"
 #include "canvas/Rotate.h"
 #include "canvas/ToolMode.h"
+#include "document/EditResult.h"
 #include "document/Layout.h"
+#include "document/Session.h"
+#include "render/CanvasView.h"
 
 class wxGCDC;
 
 namespace layrail {
 
-class MainFrame;
 class DrawTarget;
 
 // The plan view of the layout: paints it through the renderer with the canvas's own overlays,
 // lays and edits track with the mouse and keyboard, zooms with the wheel, pans with the middle
 // button and reports the pointer position in the status bar.
+//
+// Every edit goes to the session as one commit; the canvas repaints when the session announces a
+// change, whoever made it. It knows the window around it only as a CanvasHost.
 class CanvasPanel : public wxPanel {
 public:
-    CanvasPanel(wxWindow* parent, MainFrame& frame);
+    CanvasPanel(wxWindow* parent, Session& session, CanvasHost& host);
     ~CanvasPanel() override;
 
     CanvasView& view() { return view_; }
@@ -41,6 +46,8 @@ public:
     ToolMode toolMode() const { return toolMode_; }
     // Also sets the cursor the mode works with.
     void setToolMode(ToolMode mode);
+    // Leaves the measuring, polygon or outline tool (mode 0, normal cursor) and tells the host.
+    void endToolMode();
 
     bool isPanning() const { return panning_ != PanButton::None; }
 
@@ -75,7 +82,7 @@ public:
 private:
     enum class PanButton { None, Left, Middle };
 
-    layrail::Layout& layout();
+    layrail::Layout& layout() { return session_.layout(); }
 
     void onPaint(wxPaintEvent& event);
     void onMouseWheel(wxMouseEvent& event);
@@ -103,7 +110,6 @@ private:
     // Motion during a drag: the ghost, a move, a rotation, a label or the rubber band follows.
     void dragMotion(const wxMouseEvent& event);
     void startPendingMove(wxPoint pixel);
-    void moveLabel(wxPoint pixel);
     void rotateMotion(wxPoint pixel);
 
     void showContextMenu(wxPoint pixel);
@@ -115,13 +121,14 @@ private:
     void paintSceneryGhost(DrawTarget& target);
     void paintRotationReadout(DrawTarget& target);
 
-    // The window's part of every edit: message, status, modified mark, properties, repaint.
+    // The window's part of every edit: message, status and view, then the commit.
     void applyResult(const EditResult& result);
+    // Message boxes belong to the top-level window.
     void showMessage(const EditMessage& message);
     bool askYesNo(const EditMessage& question);
-    void refreshProperties();
-    // The selection changed without an edit: the properties panel follows, the canvas repaints.
+    // The selection changed without an edit: committed, so the properties panel follows.
     void selectionChanged();
+    void onSessionChanged(const Changes& changes);
     // Runs a handler body; a failure inside ends every drag instead of leaving the handler.
     void guarded(const std::function<void()>& body);
     void abandonDrags();
@@ -139,7 +146,9 @@ private:
     void release();
     void restoreCursor();
 
-    MainFrame& frame_;
+    Session& session_;
+    CanvasHost& host_;
+    Session::Subscription subscription_;
     CanvasView view_;
     ToolMode toolMode_ = ToolMode::None;
 
@@ -153,9 +162,9 @@ private:
     wxPoint bandStart_;
     wxPoint bandEnd_;
 
-    int labelDrag_ = -1;
-    Point labelGrab_; // mouse minus label position at the press, mm
-    bool labelMoved_ = false;
+    LabelDrag labelDrag_;
+    // "Move anyway?" answered Yes: graded selections move without asking for the rest of the run.
+    bool gradedMoveConfirmed_ = false;
 
     bool swallowNextPress_ = false;
     wxLongLong swallowUntil_ = 0;

@@ -10,7 +10,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "dialogs/ui/SpinWidth.h"
+#include "render/ui/SpinWidth.h"
 #include "document/LengthUnits.h"
 
 namespace layrail {

@@ -13,7 +13,7 @@
 #include <wx/textctrl.h>
 #include <wx/textdlg.h>
 
-#include "dialogs/ui/SpinWidth.h"
+#include "render/ui/SpinWidth.h"
 #include "document/LengthUnits.h"
 
 namespace layrail {

@@ -11,7 +11,6 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
-#include "app/ui/MainFrame.h"
 #include "canvas/ui/CanvasPanel.h"
 #include "catalog/HelixKits.h"
 #include "catalog/SceneryCatalog.h"
@@ -37,8 +36,9 @@ wxArrayString toArray(const std::vector<std::string>& rows)
 
 } // namespace
 
-PalettePanel::PalettePanel(wxWindow* parent, MainFrame& frame)
-    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL), frame_(frame)
+PalettePanel::PalettePanel(wxWindow* parent, Session& session, const std::string& layoutsFolder)
+    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL), session_(session),
+      layoutsFolder_(layoutsFolder)
 {
     auto* sizer = new wxBoxSizer(wxVERTICAL);
 
@@ -109,9 +109,15 @@ void PalettePanel::populate()
 
 void PalettePanel::selectSystemForLayout()
 {
-    const int index = paletteIndexForLayout(frame_.layout(), TrackCatalog::instance());
+    const int index = paletteIndexForLayout(session_.layout(), TrackCatalog::instance());
     chooser_->SetSelection(index);
     applySystem(index);
+}
+
+void PalettePanel::setLayoutsFolder(const std::string& folder)
+{
+    layoutsFolder_ = folder;
+    refreshLibraryList();
 }
 
 void PalettePanel::refreshLibraryList() { fillList(libraryList_, library_, buildLibraryList(libraryFolder())); }
@@ -122,7 +128,7 @@ std::string PalettePanel::systemText() const { return chooser_->GetStringSelecti
 
 std::string PalettePanel::libraryFolder() const
 {
-    return layrail::libraryFolder(frame_.layoutsFolder(), systemText());
+    return layrail::libraryFolder(layoutsFolder_, systemText());
 }
 
 const PaletteList& PalettePanel::listContents(int controlId) const
@@ -176,8 +182,8 @@ void PalettePanel::onTrackDoubleClick(wxCommandEvent& event)
     pointer_.doubleClicked();
     hidePreview();
     // Helices cannot be created yet, so a helix row stays where it is.
-    if (request.action == TrackRowAction::PlacePiece)
-        frame_.canvas()->autoConnectArticle(request.id);
+    if (request.action == TrackRowAction::PlacePiece && canvas_ != nullptr)
+        canvas_->autoConnectArticle(request.id);
 }
 
 void PalettePanel::onTrackLeftDown(wxMouseEvent& event)
@@ -205,8 +211,8 @@ bool PalettePanel::startTrackDrag(const wxMouseEvent& event)
         return false;
     hidePreview();
     pointer_.forgetHover();
-    if (request.action == TrackRowAction::PlacePiece)
-        frame_.canvas()->beginPaletteDrag(request.id);
+    if (request.action == TrackRowAction::PlacePiece && canvas_ != nullptr)
+        canvas_->beginPaletteDrag(request.id);
     return true;
 }
 
@@ -246,15 +252,15 @@ void PalettePanel::onSceneryMotion(wxMouseEvent& event)
     if (!pointer_.mayStartDrag(event.LeftIsDown(), event.Dragging()))
         return;
     const std::string key = currentSceneryKey();
-    if (!key.empty())
-        frame_.canvas()->beginSceneryDrag(key);
+    if (!key.empty() && canvas_ != nullptr)
+        canvas_->beginSceneryDrag(key);
 }
 
 void PalettePanel::onSceneryDoubleClick(wxCommandEvent&)
 {
     const std::string key = currentSceneryKey();
-    if (!key.empty())
-        frame_.canvas()->beginSceneryDrag(key);
+    if (!key.empty() && canvas_ != nullptr)
+        canvas_->beginSceneryDrag(key);
 }
 
 void PalettePanel::onLibraryDoubleClick(wxCommandEvent& event) { loadBlock(event.GetInt()); }
@@ -267,14 +273,14 @@ void PalettePanel::loadBlock(int row)
     LibraryBlock block;
     const std::string error = readBlock(path, block);
     if (!error.empty()) {
-        wxMessageBox(wxString::FromUTF8(error), "Load Block Failed", wxOK | wxICON_ERROR, this);
+        wxMessageBox(wxString::FromUTF8(error), "Load Block Failed", wxOK | wxICON_ERROR, wxGetTopLevelParent(this));
         return;
     }
-    if (!placeBlock(frame_.layout(), block).changed())
+    if (!placeBlock(session_.layout(), block).changed())
         return;
-    frame_.markModified();
-    frame_.canvas()->zoomToFit(false);
-    frame_.refreshViews();
+    session_.commit(Changes::ofContent());
+    if (canvas_ != nullptr)
+        canvas_->zoomToFit(false);
 }
 
 void PalettePanel::onLibraryContextMenu(wxContextMenuEvent& event)
@@ -304,14 +310,16 @@ void PalettePanel::askToDeleteBlock(int row)
     const std::string path = library_.keys[static_cast<size_t>(row)];
     const wxString question = wxString::Format("Delete library block \"%s\"?\n\nThis cannot be undone.",
                                                wxString::FromUTF8(name));
-    if (wxMessageBox(question, "Delete Library Block", wxYES_NO | wxNO_DEFAULT | wxICON_WARNING, this) != wxYES)
+    if (wxMessageBox(question, "Delete Library Block", wxYES_NO | wxNO_DEFAULT | wxICON_WARNING,
+                     wxGetTopLevelParent(this)) != wxYES)
         return;
     std::error_code error;
     if (std::filesystem::remove(path, error)) {
         refreshLibraryList();
         return;
     }
-    wxMessageBox("Could not delete:\n" + wxString::FromUTF8(path), "Delete Failed", wxOK | wxICON_ERROR, this);
+    wxMessageBox("Could not delete:\n" + wxString::FromUTF8(path), "Delete Failed", wxOK | wxICON_ERROR,
+                 wxGetTopLevelParent(this));
 }
 
 } // namespace layrail

@@ -5,6 +5,7 @@
 #include <wx/panel.h>
 #include <wx/weakref.h>
 
+#include "document/Session.h"
 #include "panels/PaletteLists.h"
 #include "panels/PalettePointer.h"
 #include "panels/ui/PiecePreviewPopup.h"
@@ -15,7 +16,7 @@ class wxNotebook;
 
 namespace layrail {
 
-class MainFrame;
+class CanvasPanel;
 
 // Control ids of the palette.
 enum PaletteControlId : int {
@@ -28,11 +29,17 @@ enum PaletteControlId : int {
 
 // The left pane: the track system chooser and the Track, Library, Scenery and Signals lists.
 // Rows leave the palette by double-click or by dragging onto the canvas; the palette itself
-// only changes the layout when it loads a library block.
+// only changes the layout when it loads a library block, which it commits to the session.
 class PalettePanel : public wxPanel {
 public:
-    PalettePanel(wxWindow* parent, MainFrame& frame);
+    // Blocks are listed from the folder per track system below the layouts folder.
+    PalettePanel(wxWindow* parent, Session& session, const std::string& layoutsFolder);
     ~PalettePanel() override;
+
+    // The canvas that receives the rows; until it is set, rows go nowhere.
+    void setCanvas(CanvasPanel& canvas) { canvas_ = &canvas; }
+    // Lists the blocks of the new folder.
+    void setLayoutsFolder(const std::string& folder);
 
     // Fills every list once the frame's panes are laid out.
     void populate();
@@ -78,7 +85,9 @@ private:
     std::string currentSceneryKey() const;
     void loadBlock(int row);
 
-    MainFrame& frame_;
+    Session& session_;
+    CanvasPanel* canvas_ = nullptr;
+    std::string layoutsFolder_;
     wxChoice* chooser_ = nullptr;
     wxNotebook* notebook_ = nullptr;
     wxListBox* trackList_ = nullptr;

@@ -4,9 +4,9 @@
 
 #include <wx/dcbuffer.h>
 
-#include "canvas/Renderer.h"
-#include "canvas/ui/WxDrawTarget.h"
 #include "panels/PiecePreview.h"
+#include "render/Renderer.h"
+#include "render/ui/WxDrawTarget.h"
 
 namespace layrail {
 

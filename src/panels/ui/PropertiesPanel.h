@@ -2,21 +2,26 @@
 
 #include <wx/panel.h>
 
+#include "document/Session.h"
+
 namespace layrail {
 
-class MainFrame;
-
-// The right pane: details of the selection and the piece tally.
+// The right pane: details of the selection and the piece tally. It listens to the session:
+// the details follow selection, content and unit changes, the tally follows content and levels.
 class PropertiesPanel : public wxPanel {
 public:
-    PropertiesPanel(wxWindow* parent, MainFrame& frame);
+    PropertiesPanel(wxWindow* parent, Session& session);
 
-    // Called by the frame after every selection change and edit.
+    // Shows the details of what is selected now.
     void refreshSelection();
+    // Counts the pieces of the layout again.
     void refreshTally();
 
 private:
-    MainFrame& frame_;
+    void onSessionChanged(const Changes& changes);
+
+    Session& session_;
+    Session::Subscription subscription_;
 };
 
 } // namespace layrail
