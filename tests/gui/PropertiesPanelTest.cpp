@@ -239,9 +239,18 @@ TEST_F(PanelTest, DetailsFollowTheSelectionThroughTheSession)
 
 TEST_F(PanelTest, GradeButtonsStartEndAndRecalculate)
 {
+    const int other = gui::placePiece(layout(), "24172", 0, 500, 0);
     const int first = straights(1)[0];
+    // What the user set on the grade controls stays while the same piece is shown, and goes with it.
+    auto& angle = *gui::named<wxSpinCtrlDouble>(*panel, "angle");
+    select({other});
+    gui::setSpinDouble(angle, 2.5);
+    select({other});
+    EXPECT_DOUBLE_EQ(angle.GetValue(), 2.5);
     select({first});
-    gui::setSpinDouble(*gui::named<wxSpinCtrlDouble>(*panel, "angle"), 3.0);
+    EXPECT_DOUBLE_EQ(angle.GetValue(), 0.0);
+
+    gui::setSpinDouble(angle, 3.0);
     const size_t snapshots = layout().undoStack.size();
     gui::clickButton(*panel, kStartGradeId);
     EXPECT_DOUBLE_EQ(layout().findPiece(first)->grade, 3.0);
