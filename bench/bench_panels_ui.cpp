@@ -106,6 +106,35 @@ void BM_CommitWithEverythingSelected(benchmark::State& state)
 }
 BENCHMARK(BM_CommitWithEverythingSelected)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The worst case for the panel and the tunnel tool: 10,000 straights in one line, all selected, so the
+// panel describes a run of 10,000 pieces and the tunnel analysis follows the whole chain. Runs last:
+// it replaces the layout.
+void BM_CommitWithALongRunSelected(benchmark::State& state)
+{
+    Layout line;
+    line.ensureDefaultLevel();
+    for (int i = 0; i < kPieces; ++i) {
+        PlacedPiece piece;
+        piece.id = line.takeId();
+        piece.article = "24188";
+        piece.x = 188.3 * i;
+        piece.selected = true;
+        if (i > 0) {
+            piece.setJoint(0, piece.id - 1, 1);
+            line.pieces.back().setJoint(1, piece.id, 0);
+        }
+        line.pieces.push_back(piece);
+    }
+    layout() = line;
+    session().commit(Changes::everything());
+    PlacedPiece& piece = layout().pieces[kPieces / 2];
+    for (auto _ : state) {
+        piece.z = piece.z == 0.0 ? 12.5 : 0.0;
+        session().commit(Changes::ofContent());
+    }
+}
+BENCHMARK(BM_CommitWithALongRunSelected)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 } // namespace
 } // namespace layrail
 
