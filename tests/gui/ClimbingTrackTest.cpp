@@ -162,8 +162,10 @@ TEST_F(ClimbingTrackTest, ClimbTunnelHelixLockAndTally)
     doubleClickTrackRow("@helix:proses_2_5_r1r2");
     ASSERT_EQ(layout().helices.size(), 1u);
     const Helix helix = layout().helices[0];
-    const std::pair<int, Point> stubs[] = {
-        {helix.bottomR1, {500, 140}}, {helix.bottomR2, {500, 62.5}}, {helix.topR1, {500, 860}}, {helix.topR2, {500, 937.5}}};
+    const std::pair<int, Point> stubs[] = {{helix.bottomR1, {500, 140}},
+                                           {helix.bottomR2, {500, 62.5}},
+                                           {helix.topR1, {500, 860}},
+                                           {helix.topR2, {500, 937.5}}};
     for (const auto& [id, at] : stubs) {
         const PlacedPiece* stub = layout().findPiece(id);
         ASSERT_NE(stub, nullptr);
@@ -217,7 +219,8 @@ TEST_F(ClimbingTrackTest, HelixCarriedFromThePaletteShowsItsGhostAndDropsWhereCl
     const wxImage image = gui::captureCanvas(canvas());
     const HelixKit& kit = *findHelixKit("proses_2_5_r1r2");
     const int inner = static_cast<int>(std::lround(kit.innerRadius * canvas().view().zoom));
-    EXPECT_TRUE(gui::colourNear(image, at.x, at.y + inner, 0, 150, 200, 3)) << gui::pixelText(image, at.x, at.y + inner);
+    EXPECT_TRUE(gui::colourNear(image, at.x, at.y + inner, 0, 150, 200, 3))
+        << gui::pixelText(image, at.x, at.y + inner);
     EXPECT_TRUE(gui::colourNear(image, at.x + 5, at.y, 0, 150, 200, 2)) << "the cross at the centre";
     EXPECT_TRUE(layout().helices.empty()) << "nothing is placed before the click";
 

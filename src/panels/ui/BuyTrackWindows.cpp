@@ -74,8 +74,8 @@ wxDialog* buildCopyableNoticeDialog(wxWindow* parent, const Notice& notice)
     auto* sizer = new wxBoxSizer(wxVERTICAL);
 
     auto* message = new wxBoxSizer(wxHORIZONTAL);
-    message->Add(new wxStaticBitmap(dialog, wxID_ANY, wxArtProvider::GetBitmap(iconArt(notice.icon), wxART_MESSAGE_BOX)),
-                 0, wxRIGHT, 10);
+    const wxBitmap icon = wxArtProvider::GetBitmap(iconArt(notice.icon), wxART_MESSAGE_BOX);
+    message->Add(new wxStaticBitmap(dialog, wxID_ANY, icon), 0, wxRIGHT, 10);
     message->Add(new wxStaticText(dialog, wxID_ANY, wxString::FromUTF8(notice.text)), 1, wxEXPAND);
     sizer->Add(message, 0, wxEXPAND | wxALL, 10);
 

@@ -119,8 +119,6 @@ PropertiesPanel::PropertiesPanel(wxWindow* parent, Session& session, CanvasHost&
     refreshTally();
 }
 
-PropertiesPanel::~PropertiesPanel() = default;
-
 void PropertiesPanel::buildDetails(wxSizer* sizer)
 {
     auto* labelBox = new wxStaticBoxSizer(wxHORIZONTAL, this, "Add Label");
@@ -241,7 +239,8 @@ void PropertiesPanel::buildTally(wxSizer* sizer)
 
 void PropertiesPanel::bindEvents()
 {
-    const auto on = [this](const wxEventTypeTag<wxCommandEvent>& type, int id, const char* action, void (PropertiesPanel::*run)()) {
+    using Action = void (PropertiesPanel::*)();
+    const auto on = [this](const wxEventTypeTag<wxCommandEvent>& type, int id, const char* action, Action run) {
         Bind(type, [this, action, run](wxCommandEvent&) { guarded(action, [this, run] { (this->*run)(); }); }, id);
     };
     on(wxEVT_TEXT_ENTER, kHeightBoxId, "Set height", &PropertiesPanel::setHeightFromBox);

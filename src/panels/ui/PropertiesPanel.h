@@ -45,7 +45,6 @@ struct BuyTrackSetup {
 class PropertiesPanel : public wxPanel {
 public:
     PropertiesPanel(wxWindow* parent, Session& session, CanvasHost& host, const BuyTrackSetup& setup);
-    ~PropertiesPanel() override;
 
     // The canvas whose Ctrl+click on empty canvas sets where the next label goes.
     void setCanvas(CanvasPanel& canvas) { canvas_ = &canvas; }
