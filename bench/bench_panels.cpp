@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "LayoutGenerator.h"
+#include "canvas/Tunnels.h"
 #include "catalog/TrackCatalog.h"
 #include "panels/PieceTally.h"
 #include "panels/PropertiesView.h"
@@ -104,6 +105,16 @@ void BM_PanelRefreshLongRun(benchmark::State& state)
         benchmark::DoNotOptimize(buildPropertiesView(layout));
 }
 BENCHMARK(BM_PanelRefreshLongRun)->Unit(benchmark::kMillisecond);
+
+// The Tunnel tool's rule after every commit and on every toolbar update: 10,000 pieces selected in
+// one chain, the worst case of the analysis.
+void BM_TunnelAnalysisLongRun(benchmark::State& state)
+{
+    const Layout layout = longRun();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(analyseTunnel(layout));
+}
+BENCHMARK(BM_TunnelAnalysisLongRun)->Unit(benchmark::kMillisecond);
 
 void BM_PlanCart(benchmark::State& state)
 {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "document/Joints.h"
@@ -17,34 +18,40 @@ int connectorCount(const PlacedPiece& piece)
     return cat ? static_cast<int>(cat->connectors.size()) : static_cast<int>(piece.joints.size());
 }
 
+// The selected pieces by id: the analysis runs on every update of the toolbar, so with thousands
+// of pieces selected it must not search the layout for each joint.
+using SelectedPieces = std::unordered_map<int, const PlacedPiece*>;
+
 // The selected pieces joined to the piece, one entry per joint (a piece joined twice counts twice).
-std::vector<int> selectedNeighbours(const Layout& layout, const PlacedPiece& piece,
-                                    const std::unordered_set<int>& selected)
+std::vector<const PlacedPiece*> selectedNeighbours(const PlacedPiece& piece, const SelectedPieces& selected)
 {
-    std::vector<int> out;
-    for (const Joint& j : piece.joints)
-        if (j.target != piece.id && selected.count(j.target) != 0 && layout.findPiece(j.target) != nullptr)
-            out.push_back(j.target);
+    std::vector<const PlacedPiece*> out;
+    for (const Joint& j : piece.joints) {
+        if (j.target == piece.id)
+            continue;
+        const auto it = selected.find(j.target);
+        if (it != selected.end())
+            out.push_back(it->second);
+    }
     return out;
 }
 
-bool oneChain(const Layout& layout, const std::vector<const PlacedPiece*>& pieces,
-              const std::unordered_set<int>& selected)
+bool oneChain(const std::vector<const PlacedPiece*>& pieces, const SelectedPieces& selected)
 {
     std::unordered_set<int> reached{pieces.front()->id};
     std::deque<const PlacedPiece*> queue{pieces.front()};
     while (!queue.empty()) {
         const PlacedPiece* p = queue.front();
         queue.pop_front();
-        for (int next : selectedNeighbours(layout, *p, selected))
-            if (reached.insert(next).second)
-                queue.push_back(layout.findPiece(next));
+        for (const PlacedPiece* next : selectedNeighbours(*p, selected))
+            if (reached.insert(next->id).second)
+                queue.push_back(next);
     }
     return reached.size() == selected.size();
 }
 
 // The first connector of an end piece that leads out of the selection: open, or joined outside.
-int outwardConnector(const Layout& layout, const PlacedPiece& piece, const std::unordered_set<int>& selected)
+int outwardConnector(const Layout& layout, const PlacedPiece& piece, const SelectedPieces& selected)
 {
     for (int c = 0; c < connectorCount(piece); ++c)
         if (connectorFree(layout, piece, c) || selected.count(piece.joints[static_cast<size_t>(c)].target) == 0)
@@ -72,12 +79,12 @@ TunnelAnalysis analyseTunnel(const Layout& layout)
 {
     TunnelAnalysis result;
     std::vector<const PlacedPiece*> pieces;
-    std::unordered_set<int> selected;
+    SelectedPieces selected;
     for (const PlacedPiece& p : layout.pieces) {
-        if (p.selected && selected.insert(p.id).second)
+        if (p.selected && selected.emplace(p.id, &p).second)
             pieces.push_back(&p);
     }
-    if (pieces.size() < 2 || !oneChain(layout, pieces, selected))
+    if (pieces.size() < 2 || !oneChain(pieces, selected))
         return result;
 
     for (const Tunnel& t : layout.tunnels) {
@@ -97,7 +104,7 @@ TunnelAnalysis analyseTunnel(const Layout& layout)
 
     std::vector<const PlacedPiece*> ends;
     for (const PlacedPiece* p : pieces)
-        if (selectedNeighbours(layout, *p, selected).size() < 2)
+        if (selectedNeighbours(*p, selected).size() < 2)
             ends.push_back(p);
     if (ends.size() != 2)
         return result;
@@ -111,7 +118,8 @@ TunnelAnalysis analyseTunnel(const Layout& layout)
     result.anchorB = ends[1]->id;
     result.connectorA = connectorA;
     result.connectorB = connectorB;
-    result.covered.assign(selected.begin(), selected.end());
+    for (const PlacedPiece* p : pieces)
+        result.covered.push_back(p->id);
     std::sort(result.covered.begin(), result.covered.end());
     return result;
 }

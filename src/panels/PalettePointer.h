@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/Geometry.h"
 #include "catalog/TrackCatalog.h"
 
 namespace layrail {
@@ -22,6 +23,9 @@ struct TrackRowRequest {
     TrackRowAction action = TrackRowAction::None;
     std::string id; // the article number or the helix kit id
 };
+
+// A double-clicked helix row puts its helix here, in layout millimetres.
+inline constexpr Point kHelixRowCentre{500.0, 500.0};
 
 // An empty key does nothing; "@helix:" keys name a kit, every other key an article.
 TrackRowRequest trackRowRequest(const std::string& key);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/Articles.h"
 #include "catalog/SceneryCatalog.h"
 #include "document/Layout.h"
 #include "panels/StoreTable.h"
@@ -26,7 +27,6 @@ inline constexpr const char* kTurnoutMotorArticle = "74491";
 inline constexpr const char* kKTrackMotorArticle = "75491";
 inline constexpr const char* kDecoderArticle = "74462";
 inline constexpr const char* kSpecialDecoderArticle = "74467";
-inline constexpr const char* kSpokeExtensionArticle = "74871";
 
 // The track a bridge or ramp carries, counted once more for every one counted; empty for others.
 const std::vector<std::string>& deckTrackOf(const std::string& article);
@@ -41,6 +41,12 @@ struct TallyRow {
     std::string piece; // column "Piece"
     std::string count; // column "Count"; empty on the heading row
     bool heading = false;
+
+    bool operator==(const TallyRow& other) const
+    {
+        return piece == other.piece && count == other.count && heading == other.heading;
+    }
+    bool operator!=(const TallyRow& other) const { return !(*this == other); }
 };
 
 // The "We Recommend" heading is bold and drawn in this colour.

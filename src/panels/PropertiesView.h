@@ -33,6 +33,8 @@ enum class DetailsKind { Nothing, Piece, Run, Helix, Scenery, Shape };
 struct LevelChoiceEntry {
     std::string text;
     int levelId = -1; // -1 for "(mixed)", which moves nothing
+
+    bool operator==(const LevelChoiceEntry& other) const { return text == other.text && levelId == other.levelId; }
 };
 
 // Everything the panel shows for the current selection, control by control.
@@ -67,6 +69,14 @@ struct PropertiesView {
 
     bool labelEnabled = true;   // 4107 and 4108: a label can always be added
     bool colourEnabled = false; // 4109 and 4110: there are selected pieces to colour
+
+    // Whether the details show the same record: the grade controls and the height box keep what
+    // the user typed while it stays shown.
+    bool showsSameRecord(const PropertiesView& other) const
+    {
+        return kind == other.kind && pieceId == other.pieceId && sceneryId == other.sceneryId &&
+               helixId == other.helixId && shapeId == other.shapeId;
+    }
 };
 
 // "Märklin C", "Märklin K", "Märklin Z", "TRIX C", "Rokuhan Z", "Minitrix N", "Kato N", else "Unknown".

@@ -180,11 +180,9 @@ StoreTableLoad loadStoreTable(const std::vector<std::string>& folders)
     return load;
 }
 
-std::vector<std::string> storeTableFolders(const std::string& userDataFolder, const std::string& executableFolder)
+std::vector<std::string> storeTableFolders(const std::string& userDataFolder, const std::string& programDataFolder)
 {
-    const std::filesystem::path program(executableFolder);
-    return {userDataFolder, (program / ".." / "share" / "layrail").lexically_normal().string(),
-            (program / "share" / "layrail").lexically_normal().string()};
+    return {userDataFolder, programDataFolder};
 }
 
 } // namespace layrail

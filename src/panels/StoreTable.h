@@ -39,8 +39,8 @@ struct StoreTableLoad {
 // to another store than the one the user set up.
 StoreTableLoad loadStoreTable(const std::vector<std::string>& folders);
 
-// The folders to search, in order: the user's data folder, then the installed data folder next to
-// the program's bin folder (<prefix>/share/layrail), then the build tree's copy beside the program.
-std::vector<std::string> storeTableFolders(const std::string& userDataFolder, const std::string& executableFolder);
+// The folders to search, in order: the user's data folder (a copy there wins), then the program's
+// data folder (share/layrail of the installation, or the source tree's data folder in a build).
+std::vector<std::string> storeTableFolders(const std::string& userDataFolder, const std::string& programDataFolder);
 
 } // namespace layrail

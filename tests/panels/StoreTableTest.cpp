@@ -188,12 +188,19 @@ TEST(StoreTable, TheFirstFolderHoldingATableWins)
     EXPECT_EQ(load.error, empty.file("store.txt") + "\nCannot open file: " + empty.file("store.txt"));
 }
 
-TEST(StoreTable, FoldersSearchedForTheTable)
+TEST(StoreTable, AUsersOwnCopyWinsOverTheShippedTable)
 {
-    EXPECT_EQ(storeTableFolders("/home/ann/.layrail", "/opt/layrail/bin"),
-              (std::vector<std::string>{"/home/ann/.layrail", "/opt/layrail/share/layrail",
-                                        "/opt/layrail/bin/share/layrail"}));
-    EXPECT_EQ(storeTableFolders("/home/ann/.layrail", "/usr/bin/")[1], "/usr/share/layrail");
+    const std::string shipped = std::filesystem::path(LAYRAIL_STORE_FILE).parent_path().string();
+    TempFolder user;
+    StoreTableLoad load = loadStoreTable(storeTableFolders(user.path(), shipped));
+    ASSERT_TRUE(load.ok()) << load.error;
+    EXPECT_EQ(load.path, (std::filesystem::path(shipped) / "store.txt").string());
+
+    writeFile(user.file("store.txt"), "base https://dealer.example\nitem 24188 D-24188\n");
+    load = loadStoreTable(storeTableFolders(user.path(), shipped));
+    ASSERT_TRUE(load.ok()) << load.error;
+    EXPECT_EQ(load.path, user.file("store.txt"));
+    EXPECT_EQ(*load.table.identifierOf("24188"), "D-24188");
 }
 
 } // namespace

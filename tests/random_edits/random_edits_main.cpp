@@ -8,6 +8,8 @@
 #include <random>
 #include <string>
 
+#include <unistd.h>
+
 #include "RandomEdits.h"
 
 using namespace layrail::randomedit;
@@ -39,6 +41,17 @@ void printFailure(std::uint64_t seed, const std::vector<Step>& plan, const RunRe
         std::printf("  -> %s\n", p.c_str());
 }
 
+// The run's own scratch folder goes when the run ends; one given with --scratch stays.
+struct RemovedAtExit {
+    std::filesystem::path folder;
+    ~RemovedAtExit()
+    {
+        std::error_code ignored;
+        if (!folder.empty())
+            std::filesystem::remove_all(folder, ignored);
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -49,7 +62,10 @@ int main(int argc, char** argv)
     std::string replay;
     bool replaying = false;
     bool log = false;
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "layrail_random_edits";
+    // A folder of this run's own: runs side by side must not read each other's saved files.
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("layrail_random_edits_" + std::to_string(::getpid()));
+    bool ownFolder = true;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--log") {
@@ -65,8 +81,10 @@ int main(int argc, char** argv)
             seeds = std::strtoull(value.c_str(), nullptr, 10);
         else if (arg == "--steps")
             steps = std::strtoull(value.c_str(), nullptr, 10);
-        else if (arg == "--scratch")
+        else if (arg == "--scratch") {
             folder = value;
+            ownFolder = false;
+        }
         else if (arg == "--replay") {
             replay = value;
             replaying = true;
@@ -74,6 +92,7 @@ int main(int argc, char** argv)
             return usage();
     }
     std::filesystem::create_directories(folder);
+    const RemovedAtExit scratch{ownFolder ? folder : std::filesystem::path()};
 
     if (replaying) {
         std::vector<Step> plan;

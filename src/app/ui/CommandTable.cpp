@@ -104,7 +104,10 @@ std::vector<Command> buildTable()
             .toolLabelFrom(hideLabelsLabel));
     add(Command(kCmdTunnel)
             .onToolbar("Tunnel", "Place tunnel portals on the selected chain (or remove if already in a tunnel)")
-            .disabledAtFirst());
+            .disabledAtFirst()
+            .runs(tunnelCommand)
+            .enabledWhen(tunnelPossible)
+            .toolLabelFrom(tunnelLabel));
     add(Command(kCmdMeasure)
             .onToolbar("Measure", "Measuring tape: click two points on the canvas to lay down a length annotation")
             .asCheck()

@@ -1,6 +1,7 @@
 #include "app/ui/LayoutCommands.h"
 
 #include "app/CommandIds.h"
+#include "canvas/Tunnels.h"
 #include "document/Session.h"
 
 namespace layrail {
@@ -27,5 +28,17 @@ bool centimetresChosen(const CommandContext& context)
 }
 
 bool inchesChosen(const CommandContext& context) { return context.session.layout().units == LengthUnit::Inches; }
+
+void tunnelCommand(CommandContext& context, const CommandCall&)
+{
+    context.session.commit(toggleTunnel(context.session.layout()).changes);
+}
+
+bool tunnelPossible(const CommandContext& context) { return analyseTunnel(context.session.layout()).canAct; }
+
+std::string tunnelLabel(const CommandContext& context)
+{
+    return tunnelToolLabel(analyseTunnel(context.session.layout()));
+}
 
 } // namespace layrail

@@ -8,7 +8,9 @@
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
 
+#include "app/MakerSite.h"
 #include "app/WindowTitle.h"
+#include "app/ui/EmbeddedImages.h"
 #include "app/ui/FileCommands.h"
 #include "app/ui/Logs.h"
 #include "canvas/ui/CanvasPanel.h"
@@ -92,7 +94,8 @@ void MainFrame::buildPanels()
     canvas_ = new CanvasPanel(innerSplit, session_, *this);
     palette_->setCanvas(*canvas_);
     traceStartup("BuildPanels: canvas created");
-    properties_ = new PropertiesPanel(innerSplit, session_);
+    properties_ = new PropertiesPanel(innerSplit, session_, *this, buyTrackSetup());
+    properties_->setCanvas(*canvas_);
     traceStartup("BuildPanels: properties created");
     commands_.reset(new CommandContext{*this, session_, *canvas_, *palette_, *properties_});
 
@@ -112,6 +115,15 @@ void MainFrame::buildPanels()
     palette_->populate();
     traceStartup("BuildPanels: palette populated");
     SetTitle(wxString::FromUTF8(windowTitle(session_.name(), session_.path(), session_.modified())));
+}
+
+BuyTrackSetup MainFrame::buyTrackSetup() const
+{
+    BuyTrackSetup setup;
+    setup.storeFolders = storeTableFolders(userDataFolder(), dataFilesFolder());
+    setup.fallbackHome = kMakerSiteUrl;
+    setup.picture = [] { return loadEmbeddedImage(kCornerImage); };
+    return setup;
 }
 
 void MainFrame::buildStatusBar()

@@ -16,6 +16,7 @@ namespace layrail {
 class CanvasPanel;
 class PalettePanel;
 class PropertiesPanel;
+struct BuyTrackSetup;
 
 // The one top-level window: owns the session, builds its menus and toolbar from the command table,
 // lays out the three panes and the status bar, and hands every command to its handler. The title
@@ -55,6 +56,8 @@ public:
 private:
     void buildToolBar();
     void buildPanels();
+    // Where the properties panel finds the store table, and the About dialog's link and picture.
+    BuyTrackSetup buyTrackSetup() const;
     void buildStatusBar();
     void bindCommands();
 

@@ -3,6 +3,7 @@
 
 #include <wx/utils.h>
 
+#include "canvas/Helices.h"
 #include "canvas/HitTest.h"
 #include "canvas/Locks.h"
 #include "canvas/Placement.h"
@@ -62,9 +63,9 @@ bool CanvasPanel::pressDropsCarriedItem()
         applyResult(dropScenery(layout(), placement_));
         return true;
     }
-    // Helices are laid by their own command; the press only ends the ghost.
     if (placement_.helix.active) {
-        cancelDrag();
+        release();
+        applyResult(dropHelix(layout(), placement_));
         return true;
     }
     return false;

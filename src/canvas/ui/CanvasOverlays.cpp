@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "canvas/Helices.h"
 #include "canvas/ui/CanvasPanel.h"
 #include "catalog/SceneryCatalog.h"
 #include "catalog/TrackCatalog.h"
@@ -53,6 +54,7 @@ void CanvasPanel::paintOverlays(DrawTarget& target)
         paintSnapTarget(target, view_, layout(), move_.snap);
     paintPaletteGhost(target);
     paintSceneryGhost(target);
+    drawHelixGhost(target, view_, placement_);
     paintRotationReadout(target);
 }
 

@@ -161,6 +161,17 @@ void CanvasPanel::beginSceneryDrag(const std::string& itemId)
     });
 }
 
+void CanvasPanel::beginHelixPlacement(const std::string& kitId)
+{
+    guarded([&] {
+        if (!layrail::beginHelixPlacement(placement_, kitId, view_))
+            return;
+        SetFocus();
+        capture();
+        Refresh();
+    });
+}
+
 void CanvasPanel::autoConnectArticle(const std::string& article)
 {
     guarded([&] { applyResult(autoConnect(layout(), article)); });

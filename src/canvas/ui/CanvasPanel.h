@@ -51,11 +51,12 @@ public:
 
     bool isPanning() const { return panning_ != PanButton::None; }
 
-    // Palette entry points: start carrying a ghost of the article or scenery item under the
-    // pointer, place the article against the selected piece's open end, or drop whatever is
+    // Palette entry points: start carrying a ghost of the article, scenery item or helix kit under
+    // the pointer, place the article against the selected piece's open end, or drop whatever is
     // being carried.
     void beginPaletteDrag(const std::string& article);
     void beginSceneryDrag(const std::string& itemId);
+    void beginHelixPlacement(const std::string& kitId);
     void autoConnectArticle(const std::string& article);
     void cancelDrag();
 

@@ -11,6 +11,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "canvas/Helices.h"
 #include "canvas/ui/CanvasPanel.h"
 #include "catalog/HelixKits.h"
 #include "catalog/SceneryCatalog.h"
@@ -181,8 +182,9 @@ void PalettePanel::onTrackDoubleClick(wxCommandEvent& event)
         return;
     pointer_.doubleClicked();
     hidePreview();
-    // Helices cannot be created yet, so a helix row stays where it is.
-    if (request.action == TrackRowAction::PlacePiece && canvas_ != nullptr)
+    if (request.action == TrackRowAction::PlaceHelix)
+        session_.commit(addHelix(session_.layout(), kHelixRowCentre.x, kHelixRowCentre.y, 0.0, request.id).changes);
+    else if (canvas_ != nullptr)
         canvas_->autoConnectArticle(request.id);
 }
 
@@ -211,7 +213,11 @@ bool PalettePanel::startTrackDrag(const wxMouseEvent& event)
         return false;
     hidePreview();
     pointer_.forgetHover();
-    if (request.action == TrackRowAction::PlacePiece && canvas_ != nullptr)
+    if (canvas_ == nullptr)
+        return true;
+    if (request.action == TrackRowAction::PlaceHelix)
+        canvas_->beginHelixPlacement(request.id);
+    else
         canvas_->beginPaletteDrag(request.id);
     return true;
 }
