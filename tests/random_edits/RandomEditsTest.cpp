@@ -4,6 +4,8 @@
 #include <map>
 #include <string>
 
+#include <unistd.h>
+
 #include "RandomEdits.h"
 #include "document/Joints.h"
 
@@ -17,8 +19,10 @@ class RandomEdits : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // The process id keeps test programs that run at the same time out of each other's files.
         folder_ = std::filesystem::temp_directory_path() /
-                  ("layrail_random_edits_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                  ("layrail_random_edits_" + std::to_string(::getpid()) + "_" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::create_directories(folder_);
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
