@@ -8,10 +8,13 @@
 
 #include "CanvasInput.h"
 #include "GuiTestSupport.h"
+#include "app/CommandIds.h"
 #include "app/ui/MainFrame.h"
 #include "canvas/ui/CanvasPanel.h"
 #include "panels/ui/PalettePanel.h"
 #include "panels/ui/PropertiesPanel.h"
+#include "view3d/ui/TrackGLCanvas.h"
+#include "view3d/ui/View3DFrame.h"
 
 namespace layrail {
 namespace {
@@ -61,6 +64,24 @@ TEST_F(ZoomKeysTest, PlusAndMinusZoomWhicheverPaneHasTheFocus)
         EXPECT_NEAR(typed(WXK_NUMPAD_ADD), start * 1.25, 1e-12);
         EXPECT_NEAR(typed(WXK_NUMPAD_SUBTRACT), start, 1e-12);
     }
+}
+
+TEST_F(ZoomKeysTest, TheKeysOfThe3DViewStayWithIt)
+{
+    gui::sendCommand(*frame, kCmd3DView);
+    ASSERT_NE(frame->view3D(), nullptr);
+    TrackGLCanvas* view = frame->view3D()->canvas();
+    ASSERT_NE(view, nullptr);
+    gui::pumpEvents();
+    wxUIActionSimulator sim;
+    sim.MouseMove(view->ClientToScreen(wxPoint(100, 100)));
+    gui::pumpEvents();
+    sim.MouseClick();
+    gui::pumpEvents();
+    ASSERT_EQ(wxWindow::FindFocus(), view);
+    const double start = zoom();
+    EXPECT_DOUBLE_EQ(typed('=', wxMOD_SHIFT), start);
+    EXPECT_DOUBLE_EQ(typed(WXK_NUMPAD_SUBTRACT), start);
 }
 
 TEST_F(ZoomKeysTest, ATextFieldKeepsItsMinusSign)

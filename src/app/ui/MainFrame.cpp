@@ -157,9 +157,12 @@ void MainFrame::bindCommands()
 
 void MainFrame::onCharHook(wxKeyEvent& event)
 {
-    // Lists would take "+" for a type-ahead search; text fields keep their minus sign.
+    // Lists would take "+" for a type-ahead search; text fields keep their minus sign, and the
+    // 3D view, a window of its own, its keys.
     const int command = zoomKeyCommand(event);
-    if (command == 0 || dynamic_cast<wxTextEntry*>(wxWindow::FindFocus()) != nullptr) {
+    wxWindow* focus = wxWindow::FindFocus();
+    if (command == 0 || focus == nullptr || wxGetTopLevelParent(focus) != this ||
+        dynamic_cast<wxTextEntry*>(focus) != nullptr) {
         event.Skip();
         return;
     }
