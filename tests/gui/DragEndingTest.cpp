@@ -94,6 +94,29 @@ TEST_F(DragEndingTest, AMoveWhoseMouseIsTakenAwayEndsAsAReleaseWould)
     EXPECT_LAYOUT_CONSISTENT(layout());
 }
 
+TEST_F(DragEndingTest, AMoveWhoseReleaseWentToAQuestionEndsAtTheNextMotion)
+{
+    const int a = gui::placePiece(layout(), "24188", 0.0, 0.0, 0.0);
+    const int b = gui::attachPiece(layout(), a, 1, "24188");
+    layout().findPiece(b)->grade = 1.0;
+    const wxPoint onB = gui::pixelOf(canvas(), {280.0, 0.0});
+    {
+        // "Move anyway?" comes up as the move starts; the button is let go while it is open.
+        gui::DialogAnswerer answers({wxID_YES});
+        mouseAt(canvas(), wxEVT_LEFT_DOWN, onB);
+        mouseAt(canvas(), wxEVT_MOTION, onB + wxPoint(0, 40), {}, true);
+        EXPECT_EQ(answers.asked().size(), 1u);
+    }
+    ASSERT_TRUE(canvas().moveDrag().moving);
+    mouseAt(canvas(), wxEVT_MOTION, onB + wxPoint(0, 50), {}, false);
+    EXPECT_FALSE(canvas().moveDrag().moving);
+    EXPECT_FALSE(canvas().HasCapture());
+    EXPECT_NEAR(layout().findPiece(b)->y, 40.0, 1e-9);
+    EXPECT_TRUE(layout().findPiece(b)->isOpen(0));
+    EXPECT_LAYOUT_CONSISTENT(layout());
+    EXPECT_TRUE(markedModified());
+}
+
 TEST_F(DragEndingTest, ARotationWhoseMouseIsTakenAwayIsCommittedWhereItStands)
 {
     const int a = gui::placePiece(layout(), "24188", 0.0, 0.0, 0.0);
