@@ -20,6 +20,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "GuiTestSupport.h"
 #include "TempFolder.h"
 #include "document/LayoutFile.h"
 
@@ -185,16 +186,20 @@ TEST(ProgramRun, AKilledProgramsEditIsRecoveredAtTheNextStart)
         ASSERT_TRUE(run.started());
         const auto end = std::chrono::steady_clock::now() + kPatience;
         bool written = false;
+        std::vector<std::string> problems;
         while (!written && run.running() && std::chrono::steady_clock::now() < end) {
-            for (const std::string& copy : recoveryCopies(home.path())) {
-                Layout read;
+            for (const std::string& path : recoveryCopies(home.path())) {
+                Layout copy;
                 std::string name;
-                written = written || (readLayout(copy, read, name).empty() && read.pieces.empty() &&
-                                      name == "Oval with a siding");
+                if (readLayout(path, copy, name).empty() && copy.pieces.empty() && name == "Oval with a siding") {
+                    written = true;
+                    problems = gui::layoutInvariantProblems(copy);
+                }
             }
             std::this_thread::sleep_for(50ms);
         }
         ASSERT_TRUE(written) << run.report();
+        EXPECT_TRUE(problems.empty()) << problems.front();
         run.kill();
     }
     // The original file was never touched.
