@@ -160,16 +160,6 @@ int lastWithDisplayName(const std::vector<std::string>& paths, const std::string
     return -1;
 }
 
-std::vector<std::string> allWithDisplayName(const std::vector<std::string>& paths, const std::string& name)
-{
-    std::vector<std::string> matches;
-    for (const std::string& path : paths) {
-        if (displayName(path) == name)
-            matches.push_back(path);
-    }
-    return matches;
-}
-
 int findIgnoringCase(const std::vector<std::string>& names, const std::string& name)
 {
     if (name.empty())

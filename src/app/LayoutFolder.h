@@ -63,8 +63,6 @@ std::vector<std::string> sortedDisplayNames(const std::vector<std::string>& path
 int layoutFileIndex(const std::vector<std::string>& paths, const std::string& name);
 // The last listed file with this display name, or -1.
 int lastWithDisplayName(const std::vector<std::string>& paths, const std::string& name);
-// Every listed file with this display name, in list order.
-std::vector<std::string> allWithDisplayName(const std::vector<std::string>& paths, const std::string& name);
 // The first name equal to the given one regardless of case, or -1; -1 for an empty name.
 int findIgnoringCase(const std::vector<std::string>& names, const std::string& name);
 

@@ -6,11 +6,34 @@
 
 #include "catalog/Articles.h"
 #include "document/EditSnapshot.h"
+#include "document/Joints.h"
+#include "document/PairPartners.h"
+#include "document/SelectionFlags.h"
 #include "document/TunnelRecords.h"
 
 namespace layrail {
 
 namespace {
+
+bool isPairPiece(const PlacedPiece& piece)
+{
+    const CatalogPiece* cat = catalogPieceOf(piece);
+    return cat != nullptr && cat->pair;
+}
+
+void selectPairPartners(Layout& layout)
+{
+    std::vector<int> partners;
+    for (const PlacedPiece& p : layout.pieces) {
+        if (!p.selected || !isPairPiece(p))
+            continue;
+        const int partner = pairPartnerOf(layout, p.id);
+        if (partner != -1)
+            partners.push_back(partner);
+    }
+    for (int id : partners)
+        layout.findPiece(id)->selected = true;
+}
 
 void selectPiecesJoinedToTurntables(Layout& layout)
 {
@@ -111,8 +134,13 @@ void eraseSelected(Records& records)
 
 } // namespace
 
-void deleteSelection(Layout& layout)
+EditResult deleteSelection(Layout& layout)
 {
+    EditResult result;
+    if (!anythingSelected(layout))
+        return result;
+    // The snapshot keeps the user's selection with the pair partners, as the delete showed it.
+    selectPairPartners(layout);
     EditSnapshot(layout).record();
     selectPiecesJoinedToTurntables(layout);
 
@@ -133,6 +161,9 @@ void deleteSelection(Layout& layout)
     eraseSelected(layout.labels);
     eraseSelected(layout.dimensionLines);
     eraseSelected(layout.shapes);
+    result.changes = Changes::ofEdit();
+    result.status = piecesStatus(layout);
+    return result;
 }
 
 } // namespace layrail

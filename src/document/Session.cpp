@@ -122,18 +122,39 @@ void Session::newLayout()
     announce(Changes::ofEdit() | Changes::ofLevels() | Changes::ofFile());
 }
 
-std::string Session::open(const std::string& filePath)
+std::string Session::replaceFromFile(const std::string& filePath, std::string& fileName)
 {
-    std::string fileName;
     const std::string error = readLayout(filePath, layout_, fileName);
     if (!error.empty())
         return error;
     layout_.ensureDefaultLevel();
     layout_.undoStack.clear();
     layout_.redoStack.clear();
+    return {};
+}
+
+std::string Session::open(const std::string& filePath)
+{
+    std::string fileName;
+    const std::string error = replaceFromFile(filePath, fileName);
+    if (!error.empty())
+        return error;
     path_ = filePath;
     name_ = fileName;
     modified_ = false;
+    announce(Changes::everything());
+    return {};
+}
+
+std::string Session::recover(const std::string& filePath)
+{
+    std::string fileName;
+    const std::string error = replaceFromFile(filePath, fileName);
+    if (!error.empty())
+        return error;
+    path_.clear();
+    name_ = fileName;
+    modified_ = true;
     announce(Changes::everything());
     return {};
 }
@@ -159,6 +180,7 @@ void Session::forgetFile()
     if (path_.empty())
         return;
     path_.clear();
+    modified_ = true;
     announce(Changes::ofFile());
 }
 

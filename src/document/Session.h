@@ -90,6 +90,10 @@ public:
     // the file's and the layout is unmodified.
     std::string open(const std::string& filePath);
 
+    // Reads a recovery copy: its content and layout name replace the layout's as open() does, but
+    // the layout belongs to no file and is modified, since no file holds what it holds.
+    std::string recover(const std::string& filePath);
+
     // Writes the layout to the path under the name; on success the session belongs to that file and
     // is unmodified. Returns the writer's error, empty on success.
     std::string save(const std::string& filePath, const std::string& layoutName);
@@ -97,11 +101,14 @@ public:
     // The layout was written elsewhere under this path and name: it now belongs to that file.
     void saved(const std::string& filePath, const std::string& layoutName);
 
-    // The file the layout belonged to was removed: the layout stays, tied to no file.
+    // The file the layout belonged to was removed: the layout stays, tied to no file, and is
+    // modified (closing it without saving would lose it).
     void forgetFile();
 
 private:
     void setModified(bool modified, Changes& changes);
+    // Reads a file in place of the layout with a fresh history; false leaves everything as it was.
+    std::string replaceFromFile(const std::string& filePath, std::string& fileName);
     // Tells every listener, leaving the modified mark alone.
     void announce(const Changes& changes);
 

@@ -133,7 +133,6 @@ TEST(LayoutListing, DisplayNamesAndLookups)
     EXPECT_EQ(lastWithDisplayName(paths, "Yard"), 3);
     EXPECT_EQ(lastWithDisplayName(paths, "Loop"), 2);
     EXPECT_EQ(lastWithDisplayName(paths, "None"), -1);
-    EXPECT_EQ(allWithDisplayName(paths, "Yard"), (std::vector<std::string>{"/l/Yard.lyr", "/l/Yard.xml"}));
 
     const std::vector<std::string> names = {"Loop", "Yard"};
     EXPECT_EQ(findIgnoringCase(names, "yARD"), 1);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "EditTestSupport.h"
+#include "support/EditTestSupport.h"
 #include "canvas/Autofill.h"
 
 using namespace layrail;

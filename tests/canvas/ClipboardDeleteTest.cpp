@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "EditTestSupport.h"
-#include "canvas/CanvasDelete.h"
+#include "support/EditTestSupport.h"
+#include "document/DeleteSelection.h"
 #include "canvas/Clipboard.h"
 #include "canvas/Locks.h"
 
@@ -123,7 +123,7 @@ TEST(Paste, DeleteRightAfterPasteTakesOnlyTheCopy)
     Clipboard clipboard;
     copySelection(layout, clipboard);
     pasteAt(layout, clipboard, {500, 500});
-    deleteFromCanvas(layout);
+    deleteSelection(layout);
     ASSERT_EQ(layout.pieces.size(), 3u);
     EXPECT_TRUE(joined(layout, a, 1, b, 0));
     EXPECT_TRUE(joined(layout, b, 1, c, 0));
@@ -142,7 +142,7 @@ TEST(Delete, PairPartnerGoesTooAndNeighboursAreFreed)
     piece(layout, r1).selected = true;
 
     EXPECT_EQ(checkDelete(layout).gate, Gate::Allowed);
-    const EditResult r = deleteFromCanvas(layout);
+    const EditResult r = deleteSelection(layout);
     EXPECT_TRUE(r.changed());
     EXPECT_EQ(r.status, "Pieces: 2");
     ASSERT_EQ(layout.pieces.size(), 2u);
@@ -166,7 +166,7 @@ TEST(Delete, LockedGradedAndWholeHelixSelections)
     piece(layout, p).selected = false;
     selectPieces(layout, helixStubs(h));
     EXPECT_EQ(checkDelete(layout).gate, Gate::Allowed); // one helix alone goes as a whole
-    deleteFromCanvas(layout);
+    deleteSelection(layout);
     EXPECT_EQ(layout.pieces.size(), 1u);
     EXPECT_TRUE(layout.helices.empty());
 
@@ -188,9 +188,9 @@ TEST(Delete, TurntableTakesItsSpokesAndNothingSelectedDoesNothing)
     }
     const int other = lay(layout, "24188", 1000, 0, 0);
     piece(layout, other).setJoint(0, 12345, 1); // a joint into nowhere survives the delete unharmed
-    EXPECT_FALSE(deleteFromCanvas(layout).changed());
+    EXPECT_FALSE(deleteSelection(layout).changed());
     piece(layout, tt).selected = true;
-    deleteFromCanvas(layout);
+    deleteSelection(layout);
     ASSERT_EQ(layout.pieces.size(), 1u);
     EXPECT_EQ(layout.pieces[0].id, other);
 }

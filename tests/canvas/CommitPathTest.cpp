@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "EditTestSupport.h"
+#include "support/EditTestSupport.h"
 #include "canvas/Autofill.h"
-#include "canvas/CanvasDelete.h"
+#include "document/DeleteSelection.h"
 #include "canvas/Clipboard.h"
 #include "canvas/LabelDrag.h"
 #include "canvas/Move.h"
@@ -100,7 +100,7 @@ std::vector<EditCase> editCases()
                          return pasteAt(layout, clipboard, {2000, 2000});
                      },
                      edit});
-    cases.push_back({"delete", smallLayout, [](Layout& layout) { return deleteFromCanvas(layout); }, edit});
+    cases.push_back({"delete", smallLayout, [](Layout& layout) { return deleteSelection(layout); }, edit});
     cases.push_back({"autofill a gap",
                      [](Layout& layout) {
                          layout.ensureDefaultLevel();

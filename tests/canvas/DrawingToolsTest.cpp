@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "EditTestSupport.h"
+#include "support/EditTestSupport.h"
 #include "render/RecordingTarget.h"
 #include "ToolTestSupport.h"
 #include "render/RenderColours.h"

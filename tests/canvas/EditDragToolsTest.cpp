@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "EditTestSupport.h"
+#include "support/EditTestSupport.h"
 #include "ToolTestSupport.h"
-#include "canvas/CanvasDelete.h"
+#include "document/DeleteSelection.h"
 #include "canvas/tools/DimensionTool.h"
 #include "canvas/tools/LevelOutlineTool.h"
 #include "canvas/tools/ShapeTool.h"
@@ -211,7 +211,7 @@ TEST(DimensionDrag, MovesBothEndsKeepsTheLabelOffsetAndDeletes)
     EXPECT_EQ(layout.undoStack.size(), 1u);
 
     // Delete on the canvas removes the selected line and keeps the shape.
-    EXPECT_TRUE(deleteFromCanvas(layout).changed());
+    EXPECT_TRUE(deleteSelection(layout).changed());
     EXPECT_TRUE(layout.dimensionLines.empty());
     ASSERT_EQ(layout.shapes.size(), 1u);
     EXPECT_EQ(layout.shapes[0].id, shape);

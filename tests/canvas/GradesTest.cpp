@@ -3,7 +3,7 @@
 #include <cmath>
 #include <functional>
 
-#include "EditTestSupport.h"
+#include "support/EditTestSupport.h"
 #include "canvas/GradeContinuation.h"
 #include "canvas/Grades.h"
 #include "canvas/Locks.h"

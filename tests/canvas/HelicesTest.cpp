@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "EditTestSupport.h"
+#include "support/EditTestSupport.h"
 #include "render/RecordingTarget.h"
-#include "canvas/CanvasDelete.h"
+#include "document/DeleteSelection.h"
 #include "canvas/Helices.h"
 #include "canvas/Locks.h"
 #include "canvas/Move.h"
@@ -263,7 +263,7 @@ TEST(Helix, DeletingAWholeHelixTakesATunnelOverItsStubs)
 
     selectOnly(layout, helixStubs(h));
     ASSERT_EQ(checkDelete(layout).gate, Gate::Allowed);
-    deleteFromCanvas(layout);
+    deleteSelection(layout);
     EXPECT_TRUE(layout.helices.empty());
     EXPECT_TRUE(layout.tunnels.empty());
     EXPECT_TRUE(layout.scenery.empty());

@@ -1,11 +1,11 @@
 // Edits that make or keep joints: every joint they leave must still be true.
 #include <gtest/gtest.h>
 
-#include "EditTestSupport.h"
-#include "canvas/CanvasDelete.h"
+#include "support/EditTestSupport.h"
+#include "document/DeleteSelection.h"
 #include "canvas/Move.h"
 #include "canvas/Locks.h"
-#include "canvas/PairPartners.h"
+#include "document/PairPartners.h"
 #include "canvas/Placement.h"
 #include "canvas/Rotate.h"
 #include "document/ConnectorMatching.h"
@@ -211,7 +211,7 @@ TEST(PairDelete, DeletingOnePieceTakesItsOwnPartnerOnly)
     EXPECT_EQ(pairPartnerOf(layout, b2), b1);
 
     piece(layout, a2).selected = true;
-    deleteFromCanvas(layout);
+    deleteSelection(layout);
     EXPECT_EQ(layout.findPiece(a1), nullptr);
     EXPECT_NE(layout.findPiece(b1), nullptr);
     EXPECT_NE(layout.findPiece(b2), nullptr);

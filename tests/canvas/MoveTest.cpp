@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "EditTestSupport.h"
+#include "support/EditTestSupport.h"
 #include "canvas/Locks.h"
 #include "canvas/Move.h"
 #include "document/History.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "EditTestSupport.h"
+#include "support/EditTestSupport.h"
 #include "canvas/Placement.h"
 #include "canvas/PlacementDrag.h"
 #include "catalog/SceneryCatalog.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "EditTestSupport.h"
+#include "support/EditTestSupport.h"
 #include "canvas/Helices.h"
 #include "canvas/Placement.h"
 #include "canvas/PropertyEdits.h"

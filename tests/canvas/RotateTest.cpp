@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "EditTestSupport.h"
+#include "support/EditTestSupport.h"
 #include "canvas/Rotate.h"
 
 using namespace layrail;

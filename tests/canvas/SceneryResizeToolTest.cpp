@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "EditTestSupport.h"
+#include "support/EditTestSupport.h"
 #include "render/RecordingTarget.h"
 #include "ToolTestSupport.h"
 #include "render/RenderColours.h"

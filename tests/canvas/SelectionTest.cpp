@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "EditTestSupport.h"
+#include "support/EditTestSupport.h"
 #include "canvas/Clipboard.h"
 #include "canvas/HitTest.h"
 #include "canvas/Selection.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "EditTestSupport.h"
-#include "canvas/CanvasDelete.h"
+#include "support/EditTestSupport.h"
+#include "document/DeleteSelection.h"
 #include "canvas/Grades.h"
 #include "canvas/Helices.h"
 #include "canvas/Locks.h"
@@ -184,7 +184,7 @@ inline EditResult randomDelete(Layout& layout, std::mt19937& random)
     completeHelixSelection(layout);
     if (checkDelete(layout).gate == Gate::Refused)
         return {};
-    return deleteFromCanvas(layout);
+    return deleteSelection(layout);
 }
 
 // Drags a random chain (with whole helices) by a random offset when the locks allow it.

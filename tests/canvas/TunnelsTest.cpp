@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "EditTestSupport.h"
+#include "support/EditTestSupport.h"
 #include "canvas/Locks.h"
 #include "canvas/Placement.h"
 #include "canvas/Rotate.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../canvas/ReferenceCheck.h"
+#include "support/ReferenceCheck.h"
 #include "dialogs/LevelManager.h"
 #include "document/History.h"
 

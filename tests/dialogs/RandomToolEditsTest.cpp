@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "../canvas/ReferenceCheck.h"
+#include "support/ReferenceCheck.h"
 #include "ToolEditOperations.h"
 #include "document/History.h"
 

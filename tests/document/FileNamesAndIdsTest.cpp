@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "FileTestSupport.h"
+#include "support/FileTestSupport.h"
 #include "document/LayoutCheck.h"
 #include "document/LayoutFile.h"
 

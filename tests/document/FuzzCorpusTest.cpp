@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "FileRoundTrip.h"
-#include "FileTestSupport.h"
+#include "support/FileTestSupport.h"
 
 namespace layrail {
 namespace {

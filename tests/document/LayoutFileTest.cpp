@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "FileTestSupport.h"
+#include "support/FileTestSupport.h"
 #include "catalog/TrackCatalog.h"
 #include "document/LayoutFile.h"
 

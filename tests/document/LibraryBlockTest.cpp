@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "FileTestSupport.h"
+#include "support/FileTestSupport.h"
 #include "document/LibraryBlock.h"
 
 namespace layrail {

@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "FileTestSupport.h"
+#include "support/FileTestSupport.h"
 #include "document/LayoutFile.h"
 #include "document/SafeFileWriter.h"
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "FileTestSupport.h"
+#include "support/FileTestSupport.h"
 #include "document/LayoutFile.h"
 #include "document/Session.h"
 
@@ -187,6 +187,50 @@ TEST(Session, SavingBelongsTheLayoutToTheFileAndClearsTheMark)
     session.forgetFile();
     EXPECT_EQ(session.path(), "");
     EXPECT_TRUE(recorder.last().file);
+}
+
+TEST(Session, ForgettingTheFileOfASavedLayoutMarksItModified)
+{
+    test::TempFolder folder;
+    Session session;
+    session.layout().ensureDefaultLevel();
+    addStraight(session, 0);
+    ASSERT_EQ(session.save(folder.file("yard.lyr"), "Yard"), "");
+    Recorder recorder(session);
+
+    session.forgetFile();
+    EXPECT_EQ(session.path(), "");
+    EXPECT_EQ(session.name(), "Yard");
+    EXPECT_TRUE(session.modified());
+    EXPECT_EQ(recorder.last(), Changes::ofFile());
+    // A layout that belongs to no file has nothing more to forget.
+    session.forgetFile();
+    EXPECT_EQ(recorder.told.size(), 1u);
+}
+
+TEST(Session, ARecoveredCopyIsAnUnsavedLayoutWithItsNameAndAFreshHistory)
+{
+    test::TempFolder folder;
+    Session saved;
+    saved.layout().ensureDefaultLevel();
+    addStraight(saved, 0);
+    ASSERT_EQ(saved.save(folder.file("copy.lyr"), "Yard"), "");
+
+    Session session;
+    addStraight(session, 0);
+    Recorder recorder(session);
+    ASSERT_EQ(session.recover(folder.file("copy.lyr")), "");
+    EXPECT_EQ(session.layout().pieces.size(), 1u);
+    EXPECT_EQ(session.name(), "Yard");
+    EXPECT_EQ(session.path(), "");
+    EXPECT_TRUE(session.modified());
+    EXPECT_FALSE(session.canUndo());
+    EXPECT_EQ(recorder.last(), Changes::everything());
+
+    // A copy that cannot be read changes nothing.
+    EXPECT_NE(session.recover(folder.file("missing.lyr")), "");
+    EXPECT_EQ(session.name(), "Yard");
+    EXPECT_EQ(recorder.told.size(), 1u);
 }
 
 TEST(Session, ListenersMayLeaveOrJoinWhileBeingTold)

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "FileTestSupport.h"
+#include "support/FileTestSupport.h"
 #include "document/LayoutFile.h"
 #include "document/LibraryBlock.h"
 #include "document/LineReader.h"

@@ -2,6 +2,8 @@
 #include "app/ui/EmbeddedImages.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/Logs.h"
+#include "app/ui/MainFrame.h"
+#include "GuiTestSupport.h"
 #include "app/ui/SplashDialog.h"
 
 #include <gtest/gtest.h>
@@ -112,6 +114,17 @@ TEST(EmbeddedImages, UnknownOrBrokenPicturesAreEmpty)
     const unsigned char junk[] = {0xff, 0xd8, 0xff, 0xe0, 0x00, 0x10, 'J', 'F', 'I', 'F', 0x00, 0x01};
     EXPECT_FALSE(decodeJpeg(junk, sizeof junk).IsOk());
     EXPECT_FALSE(decodeJpeg(nullptr, 0).IsOk());
+}
+
+TEST(EmbeddedImages, TheProgramIconComesInThreeSizesAndTheMainWindowWearsIt)
+{
+    const wxIconBundle icons = programIcons();
+    ASSERT_EQ(icons.GetIconCount(), 3u);
+    for (int size : {16, 32, 48})
+        EXPECT_EQ(icons.GetIcon(wxSize(size, size), wxIconBundle::FALLBACK_NONE).GetWidth(), size) << size;
+    MainFrame* frame = gui::createMainFrame();
+    EXPECT_EQ(frame->GetIcons().GetIconCount(), 3u);
+    gui::destroyMainFrame(frame);
 }
 
 TEST(SplashDialog, HoldsScaledPicturesAndTheDoneButton)

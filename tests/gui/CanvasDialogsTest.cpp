@@ -5,6 +5,7 @@
 #include <wx/textctrl.h>
 
 #include "ControlDriving.h"
+#include "GuiTestSupport.h"
 #include "canvas/ui/ResizeSceneryDialog.h"
 #include "canvas/ui/ShapePropertiesDialog.h"
 
@@ -50,6 +51,7 @@ TEST(ShapePropertiesDialog, ShowsTheShapeInTheUnitAndReturnsTheEdit)
     applyShapeProperties(layout, shape.id, edited, LengthUnit::Inches);
     EXPECT_EQ(layout.shapes[0].alpha, 128);
     EXPECT_DOUBLE_EQ(layout.shapes[0].height, 63.5);
+    EXPECT_LAYOUT_CONSISTENT(layout);
 
     ShapePropertiesDialog metric(nullptr, shapeProperties(shape, LengthUnit::Centimetres), LengthUnit::Centimetres);
     EXPECT_EQ(named<wxSpinCtrlDouble>(metric, "height")->GetDigits(), 1u);

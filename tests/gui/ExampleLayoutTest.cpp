@@ -108,6 +108,7 @@ TEST(ExampleLayout, FileOutsideTheLayoutsFolderIsSavedWhereItIs)
     ASSERT_EQ(readLayout(copy, reread, name), "");
     EXPECT_EQ(name, "Oval with a siding");
     EXPECT_EQ(reread.pieces.size(), 20u);
+    EXPECT_LAYOUT_CONSISTENT(reread);
     EXPECT_TRUE(std::filesystem::is_empty(layouts.path()));
     gui::destroyMainFrame(frame);
 }

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include <gtest/gtest.h>
+#include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 
@@ -270,12 +271,98 @@ TEST_F(FileCommandsTest, DeletingTheOpenLayoutForgetsItsFile)
     EXPECT_TRUE(fs::exists(layoutFile("Spare")));
     EXPECT_EQ(layout().pieces.size(), 2u);
     EXPECT_TRUE(frame->session().path().empty());
+    // It belongs to no file any more: closing it now would lose it.
+    EXPECT_TRUE(frame->session().modified());
+    EXPECT_EQ(title(), "Layrail v1.3 by Brindlemoor - Yard *");
 
     // The next Save asks for a name again.
     DialogScript again({DialogScript::enter("Yard")});
     EXPECT_TRUE(saveLayout(frame->commands(), false));
     EXPECT_EQ(again.shown().size(), 1u);
     EXPECT_TRUE(fs::exists(layoutFile("Yard")));
+}
+
+// The rows of the Open dialog's list.
+std::vector<std::string> listedNames(OpenLayoutDialog& dialog)
+{
+    std::vector<std::string> names;
+    for (wxWindow* child : dialog.GetChildren())
+        if (auto* list = dynamic_cast<wxListBox*>(child))
+            for (unsigned i = 0; i < list->GetCount(); ++i)
+                names.push_back(list->GetString(i).utf8_string());
+    return names;
+}
+
+TEST_F(FileCommandsTest, ASavedLayoutBesideAnOlderXmlIsOneRowThatOpensAndExportsTheSavedFile)
+{
+    Layout older;
+    older.ensureDefaultLevel();
+    gui::placePiece(older, "24188", 0, 0, 0);
+    ASSERT_EQ(writeLayout(older, folder.file("Yard.xml"), "Old Yard"), "");
+    buildTrack(3);
+    saveAs("Yard");
+    gui::sendCommand(*frame, kCmdNewLayout);
+
+    {
+        DialogScript script({DialogScript::with<OpenLayoutDialog>([](OpenLayoutDialog& dialog) {
+            EXPECT_EQ(listedNames(dialog), std::vector<std::string>{"Yard"});
+            EXPECT_TRUE(dialog.selectName("Yard"));
+            return static_cast<int>(wxID_OK);
+        })});
+        gui::sendCommand(*frame, kCmdOpenLayout);
+        EXPECT_EQ(script.shown().size(), 1u);
+    }
+    EXPECT_EQ(layout().pieces.size(), 3u);
+    EXPECT_EQ(frame->session().path(), layoutFile("Yard"));
+    EXPECT_EQ(frame->session().name(), "Yard");
+    EXPECT_EQ(status(1), "Pieces: 3");
+
+    // Export copies the file Open reads.
+    {
+        DialogScript script({DialogScript::with<ExportLayoutDialog>([&](ExportLayoutDialog& dialog) {
+                                 EXPECT_EQ(dialog.selectedName(), "Yard");
+                                 dialog.setDestination(elsewhere.path());
+                                 return static_cast<int>(wxID_OK);
+                             }),
+                             DialogScript::answer(wxID_OK)});
+        gui::sendCommand(*frame, kCmdExportLayout);
+        EXPECT_EQ(script.shown().size(), 2u);
+    }
+    EXPECT_EQ(fileBytes(elsewhere.file("Yard.lyr")), fileBytes(layoutFile("Yard")));
+
+    // Delete takes the file Open would read; the older one keeps the row until it goes too.
+    DialogScript script({DialogScript::with<OpenLayoutDialog>([](OpenLayoutDialog& dialog) {
+                             EXPECT_TRUE(dialog.selectName("Yard"));
+                             dialog.deleteSelected();
+                             EXPECT_EQ(listedNames(dialog), std::vector<std::string>{"Yard"});
+                             EXPECT_TRUE(dialog.selectName("Yard"));
+                             dialog.deleteSelected();
+                             EXPECT_TRUE(listedNames(dialog).empty());
+                             return static_cast<int>(wxID_CANCEL);
+                         }),
+                         DialogScript::answer(wxID_YES), DialogScript::answer(wxID_YES)});
+    gui::sendCommand(*frame, kCmdOpenLayout);
+    EXPECT_EQ(script.shown().size(), 3u);
+    EXPECT_FALSE(fs::exists(layoutFile("Yard")));
+    EXPECT_FALSE(fs::exists(folder.file("Yard.xml")));
+    EXPECT_TRUE(frame->session().path().empty());
+    EXPECT_TRUE(frame->session().modified());
+}
+
+TEST_F(FileCommandsTest, ExportKeepsANameWithADotWhole)
+{
+    buildTrack(1);
+    saveAs("main.line");
+    DialogScript script({DialogScript::with<ExportLayoutDialog>([&](ExportLayoutDialog& dialog) {
+                             EXPECT_EQ(dialog.saveAsText(), "main.line");
+                             dialog.setDestination(elsewhere.path());
+                             return static_cast<int>(wxID_OK);
+                         }),
+                         DialogScript::answer(wxID_OK)});
+    gui::sendCommand(*frame, kCmdExportLayout);
+    ASSERT_EQ(script.shown().size(), 2u);
+    EXPECT_EQ(script.shown()[1].message, "Exported to:\n" + elsewhere.file("main.line.lyr"));
+    EXPECT_EQ(fileBytes(elsewhere.file("main.line.lyr")), fileBytes(layoutFile("main.line")));
 }
 
 TEST_F(FileCommandsTest, ExportedLayoutImportsBackUnderAnotherName)

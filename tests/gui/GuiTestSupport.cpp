@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <set>
 
 #include <wx/app.h>
 #include <wx/dcgraph.h>
@@ -18,8 +17,8 @@
 #include "canvas/ui/CanvasPanel.h"
 #include "catalog/TrackCatalog.h"
 #include "document/ConnectorMatching.h"
-#include "document/LayoutCheck.h"
 #include "document/WorldConnectors.h"
+#include "support/ReferenceCheck.h"
 
 namespace layrail {
 namespace gui {
@@ -201,42 +200,7 @@ int buildOvalWithTurnout(Layout& layout)
     return turnout;
 }
 
-std::vector<std::string> layoutInvariantProblems(const Layout& layout)
-{
-    std::vector<std::string> problems = findLayoutProblems(layout);
-    auto pieceExists = [&](int id) { return layout.findPiece(id) != nullptr; };
-    auto sceneryExists = [&](int id) { return layout.findScenery(id) != nullptr; };
-    std::set<int> helixIds;
-    for (const Helix& helix : layout.helices) {
-        helixIds.insert(helix.id);
-        for (int stub : {helix.bottomR1, helix.bottomR2, helix.topR1, helix.topR2})
-            if (stub != -1 && !pieceExists(stub))
-                problems.push_back("helix " + std::to_string(helix.id) + " names missing stub " + std::to_string(stub));
-    }
-    for (const PlacedPiece& piece : layout.pieces) {
-        if (piece.helix != -1 && helixIds.count(piece.helix) == 0)
-            problems.push_back("piece " + std::to_string(piece.id) + " in missing helix " + std::to_string(piece.helix));
-        if (!layout.levels.empty() && layout.findLevel(piece.level) == nullptr)
-            problems.push_back("piece " + std::to_string(piece.id) + " on missing level " + std::to_string(piece.level));
-    }
-    for (const Tunnel& tunnel : layout.tunnels) {
-        for (int portal : {tunnel.portalA, tunnel.portalB})
-            if (portal != -1 && !sceneryExists(portal))
-                problems.push_back("tunnel " + std::to_string(tunnel.id) + " names missing portal");
-        for (int covered : tunnel.coveredPieces)
-            if (!pieceExists(covered))
-                problems.push_back("tunnel " + std::to_string(tunnel.id) + " covers missing piece");
-    }
-    for (const GradeRun& run : layout.gradeRuns)
-        if (!pieceExists(run.anchor))
-            problems.push_back("grade run anchored on missing piece " + std::to_string(run.anchor));
-    const CurrentGradeRun& current = layout.currentGradeRun;
-    if (current.active != !layout.gradeRuns.empty() ||
-        (current.active && (current.anchor != layout.gradeRuns.back().anchor ||
-                            current.connector != layout.gradeRuns.back().connector)))
-        problems.push_back("current grade run does not mirror the last run");
-    return problems;
-}
+std::vector<std::string> layoutInvariantProblems(const Layout& layout) { return referenceProblems(layout); }
 
 } // namespace gui
 } // namespace layrail

@@ -82,7 +82,7 @@ void joinPieces(Layout& layout, int a, int connectorA, int b, int connectorB);
 // turnout's id.
 int buildOvalWithTurnout(Layout& layout);
 
-// Joints on both sides, unique ids, references to records that exist.
+// Joints on both sides, unique ids, references to records that exist (see referenceProblems).
 std::vector<std::string> layoutInvariantProblems(const Layout& layout);
 
 } // namespace gui

@@ -6,9 +6,10 @@
 #include <wx/spinctrl.h>
 #include <wx/textctrl.h>
 
-#include "../canvas/ReferenceCheck.h"
+#include "support/ReferenceCheck.h"
 #include "ControlDriving.h"
 #include "DialogScript.h"
+#include "GuiTestSupport.h"
 #include "dialogs/ui/LevelManagerDialog.h"
 #include "document/History.h"
 
@@ -93,6 +94,7 @@ TEST(LevelManagerDialog, ClicksShowHideAndActivateLevels)
     });
     EXPECT_EQ(code, LevelManagerDialog::kCloseId);
     EXPECT_TRUE(dialog.changed());
+    EXPECT_LAYOUT_CONSISTENT(layout);
 }
 
 TEST(LevelManagerDialog, AddLevelProposesTheNextIdAndTakesItsColour)
@@ -122,6 +124,7 @@ TEST(LevelManagerDialog, AddLevelProposesTheNextIdAndTakesItsColour)
     EXPECT_EQ(layout.activeLevel, 6);
     EXPECT_EQ(cell(dialog.list(), 2, 0), "Attic \xc3\xa9t\xc3\xa9");
     EXPECT_EQ(dialog.boldRow(), 2);
+    EXPECT_LAYOUT_CONSISTENT(layout);
 }
 
 TEST(LevelManagerDialog, PropertiesShowTheHeightInTheUnitAndMoveFlatTrack)
@@ -163,6 +166,7 @@ TEST(LevelManagerDialog, PropertiesShowTheHeightInTheUnitAndMoveFlatTrack)
     EXPECT_DOUBLE_EQ(layout.pieces[1].z, 12.5 * 25.4);
     EXPECT_EQ(cell(dialog.list(), 1, 1), "12.50 in");
     EXPECT_EQ(cell(dialog.list(), 1, 2), "-");
+    EXPECT_LAYOUT_CONSISTENT(layout);
 }
 
 TEST(LevelManagerDialog, RemoveAsksWithRealDashAndBulletsAndUndoBringsTheLevelBack)
@@ -219,6 +223,7 @@ TEST(LevelManagerDialog, TheLastLevelCannotBeRemoved)
     EXPECT_EQ(shown[0].title, "Remove Level");
     EXPECT_EQ(shown[0].message, "A layout must have at least one level.");
     EXPECT_EQ(layout.levels.size(), 1u);
+    EXPECT_LAYOUT_CONSISTENT(layout);
 }
 
 } // namespace

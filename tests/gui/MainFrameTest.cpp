@@ -281,6 +281,7 @@ TEST_F(MainFrameTest, UndoAndRedoFollowTheHistoryStacks)
 
     gui::sendCommand(*frame, kCmdUndo);
     EXPECT_TRUE(layout().pieces.empty());
+    EXPECT_EQ(status(1), "Pieces: 0");
     EXPECT_TRUE(frame->session().modified());
     EXPECT_FALSE(gui::toolEnabled(*frame, kCmdUndo));
     EXPECT_TRUE(gui::toolEnabled(*frame, kCmdRedo));
@@ -288,6 +289,7 @@ TEST_F(MainFrameTest, UndoAndRedoFollowTheHistoryStacks)
 
     gui::sendCommand(*frame, kCmdRedo);
     EXPECT_EQ(layout().pieces.size(), 1u);
+    EXPECT_EQ(status(1), "Pieces: 1");
     gui::sendCommand(*frame, kCmdUndo);
     pushHistory(layout());
     EXPECT_FALSE(gui::toolEnabled(*frame, kCmdRedo));

@@ -79,6 +79,7 @@ TEST_F(OvalLayingTest, OvalWithTurnoutAndSidingLaidByMouseIsJoinedEverywhereButT
     const int sidingEnd = layer.layOn("24188", siding, 1);
 
     ASSERT_EQ(layout().pieces.size(), 18u);
+    EXPECT_LAYOUT_CONSISTENT(layout());
     // The last curve closed the oval on the turnout's origin end.
     EXPECT_EQ(layout().findPiece(turnout)->joints[0].target, last);
     EXPECT_EQ(gui::openConnectors(layout()), std::vector<std::string>{std::to_string(sidingEnd) + ":1"});

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "canvas/EditTestSupport.h"
+#include "support/EditTestSupport.h"
 #include "catalog/HelixKits.h"
 #include "catalog/SceneryCatalog.h"
 #include "catalog/TrackCatalog.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "catalog/TrackCatalog.h"
-#include "document/FileTestSupport.h"
+#include "support/FileTestSupport.h"
 #include "panels/StoreTable.h"
 
 namespace layrail {

@@ -4,7 +4,7 @@
 #include "RandomEdits.h"
 #include "WorldSupport.h"
 #include "document/NewLayout.h"
-#include "canvas/CanvasDelete.h"
+#include "document/DeleteSelection.h"
 #include "canvas/Clipboard.h"
 #include "canvas/Locks.h"
 #include "document/History.h"
@@ -24,7 +24,7 @@ void deleteStep(EditWorld& world, Rng& rng, StepReport& report)
         return;
     }
     const size_t before = world.layout.pieces.size();
-    deleteFromCanvas(world.layout);
+    deleteSelection(world.layout);
     report.did = "removed " + std::to_string(before - world.layout.pieces.size()) + " pieces";
     for (const PlacedPiece& p : world.layout.pieces)
         if (p.selected)

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "RecordingTarget.h"
-#include "canvas/EditTestSupport.h"
+#include "support/EditTestSupport.h"
 #include "document/Layout.h"
 #include "render/CanvasView.h"
 #include "render/RenderColours.h"

@@ -95,7 +95,7 @@ std::vector<Command> buildTable()
     add(Command(kCmdHelp).inMenu(kHelp, "&Help", "F1").runs(helpCommand));
 
     add(Command(kCmdLevels).onToolbar("Levels", "Manage layout levels (decks): height, color, and shape"));
-    add(Command(kCmd3DView).onToolbar("3D View"));
+    add(Command(kCmd3DView).onToolbar("3D View").runs(view3DCommand));
     add(Command(kCmdHideLabels)
             .onToolbar("Hide Labels", "Toggle track labels and join dots")
             .asCheck()

@@ -153,6 +153,7 @@ bool loadLayoutFile(CommandContext& context, const std::string& path)
         context.canvas.zoomToFit(false);
     context.palette.selectSystemForLayout();
     context.frame.SetStatusText(text(openStatusText(session.layout())), 0);
+    context.frame.logLine("Opened layout " + path + ": " + std::to_string(session.layout().pieces.size()) + " pieces");
     return true;
 }
 
@@ -211,9 +212,10 @@ void openLayoutCommand(CommandContext& context, const CommandCall&)
     const std::string name = dialog.selectedName();
     if (answer != wxID_OK || name.empty())
         return;
-    // A ".lyr" and an older ".xml" of the same name are both read; the ".xml" stays loaded.
-    for (const std::string& path : allWithDisplayName(dialog.paths(), name))
-        loadLayoutFile(context, path);
+    // Of a ".lyr" and an older ".xml" of the same name, the ".lyr" is the one Save wrote.
+    const int index = layoutFileIndex(dialog.paths(), name);
+    if (index >= 0)
+        loadLayoutFile(context, dialog.paths()[static_cast<size_t>(index)]);
 }
 
 void importLayoutCommand(CommandContext& context, const CommandCall&)
@@ -262,7 +264,7 @@ void exportLayoutCommand(CommandContext& context, const CommandCall&)
     ExportLayoutDialog dialog(parent, sortedDisplayNames(files), context.session.name(), transferFolder());
     if (dialog.ShowModal() != wxID_OK)
         return;
-    const int index = lastWithDisplayName(files, dialog.selectedName());
+    const int index = layoutFileIndex(files, dialog.selectedName());
     if (index < 0)
         return;
     const std::string& source = files[static_cast<size_t>(index)];

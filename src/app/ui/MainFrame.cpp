@@ -6,17 +6,21 @@
 #include <wx/sizer.h>
 #include <wx/splitter.h>
 #include <wx/statusbr.h>
+#include <wx/textentry.h>
 #include <wx/toolbar.h>
 
+#include "app/CommandIds.h"
 #include "app/MakerSite.h"
 #include "app/WindowTitle.h"
 #include "app/ui/EmbeddedImages.h"
 #include "app/ui/FileCommands.h"
 #include "app/ui/Logs.h"
+#include "app/ui/RecoveryKeeper.h"
 #include "canvas/ui/CanvasPanel.h"
 #include "document/Joints.h"
 #include "panels/ui/PalettePanel.h"
 #include "panels/ui/PropertiesPanel.h"
+#include "view3d/ui/View3DFrame.h"
 
 namespace layrail {
 
@@ -30,12 +34,27 @@ constexpr int kPaletteMinWidth = 150;
 constexpr int kPropertiesWidth = 280;
 constexpr int kInnerMinPane = 200;
 
+// The View menu's "+" and "-", from the main keyboard or the keypad; 0 for any other key.
+int zoomKeyCommand(const wxKeyEvent& event)
+{
+    if (event.ControlDown() || event.AltDown() || event.MetaDown())
+        return 0;
+    const int code = event.GetKeyCode();
+    const wxChar typed = event.GetUnicodeKey();
+    if (code == '+' || code == '=' || code == WXK_NUMPAD_ADD || typed == '+')
+        return kCmdZoomIn;
+    if (code == '-' || code == WXK_NUMPAD_SUBTRACT || typed == '-')
+        return kCmdZoomOut;
+    return 0;
+}
+
 } // namespace
 
 MainFrame::MainFrame()
     : wxFrame(nullptr, wxID_ANY, kBaseTitle, wxDefaultPosition, wxSize(1400, 900), wxDEFAULT_FRAME_STYLE)
 {
     traceStartup("A: wxFrame base constructed");
+    SetIcons(programIcons());
 
     printData_.SetPaperId(wxPAPER_LETTER);
     printData_.SetOrientation(wxLANDSCAPE);
@@ -60,8 +79,12 @@ MainFrame::MainFrame()
 
 MainFrame::~MainFrame()
 {
-    // The panes listen to the session and paint from it: they go while it is still there.
+    // The recovery keeper, the 3D view and the panes listen to the session or read its layout:
+    // they go while it is still there.
+    recovery_.reset();
     subscription_.reset();
+    if (view3D_ != nullptr)
+        view3D_->Destroy();
     if (panes_ != nullptr)
         panes_->Destroy();
 }
@@ -140,6 +163,23 @@ void MainFrame::bindCommands()
         Bind(wxEVT_MENU, &MainFrame::onCommand, this, command.id);
     Bind(wxEVT_UPDATE_UI, &MainFrame::onUpdateUI, this);
     Bind(wxEVT_CLOSE_WINDOW, &MainFrame::onClose, this);
+    Bind(wxEVT_CHAR_HOOK, &MainFrame::onCharHook, this);
+}
+
+void MainFrame::onCharHook(wxKeyEvent& event)
+{
+    // Lists would take "+" for a type-ahead search; text fields keep their minus sign, and the
+    // 3D view, a window of its own, its keys.
+    const int command = zoomKeyCommand(event);
+    wxWindow* focus = wxWindow::FindFocus();
+    if (command == 0 || focus == nullptr || wxGetTopLevelParent(focus) != this ||
+        dynamic_cast<wxTextEntry*>(focus) != nullptr) {
+        event.Skip();
+        return;
+    }
+    wxCommandEvent zoom(wxEVT_MENU, command);
+    zoom.SetEventObject(this);
+    ProcessWindowEvent(zoom);
 }
 
 void MainFrame::onCommand(wxCommandEvent& event)
@@ -189,7 +229,25 @@ void MainFrame::onSessionChanged(const Changes& changes)
         SetTitle(wxString::FromUTF8(windowTitle(session_.name(), session_.path(), session_.modified())));
     if (changes.content)
         SetStatusText(wxString::FromUTF8(piecesStatus(session_.layout())), static_cast<int>(StatusField::Pieces));
+    if (view3D_ != nullptr && (changes.content || changes.levels))
+        view3D_->markStale();
     updateCommandStates();
+}
+
+void MainFrame::show3DView()
+{
+    if (view3D_ != nullptr) {
+        view3D_->rebuildAndRaise();
+        return;
+    }
+    view3D_ = new View3DFrame(this, [this]() -> const layrail::Layout& { return session_.layout(); });
+    view3D_->setClosedHandler([this] { view3D_ = nullptr; });
+}
+
+void MainFrame::keepRecoveryCopies(const std::string& userDataFolder)
+{
+    recovery_ = std::make_unique<RecoveryKeeper>(session_, userDataFolder,
+                                                 [this](const std::string& line) { logLine(line); });
 }
 
 void MainFrame::setLayoutsFolder(const std::string& folder)
@@ -204,6 +262,9 @@ void MainFrame::onClose(wxCloseEvent& event)
         event.Veto();
         return;
     }
+    // Made to close without asking (the session ends): the unsaved changes wait for the next start.
+    if (!event.CanVeto() && recovery_)
+        recovery_->keepForNextStart();
     Destroy();
 }
 

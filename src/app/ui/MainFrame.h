@@ -16,6 +16,8 @@ namespace layrail {
 class CanvasPanel;
 class PalettePanel;
 class PropertiesPanel;
+class RecoveryKeeper;
+class View3DFrame;
 struct BuyTrackSetup;
 
 // The one top-level window: owns the session, builds its menus and toolbar from the command table,
@@ -47,6 +49,16 @@ public:
     // Brings menu items and tools in line with the command table's rules.
     void updateCommandStates();
 
+    // The "3D View" command: opens the 3D window on the layout, or rebuilds and raises the open one.
+    void show3DView();
+    // The open 3D window, or null.
+    View3DFrame* view3D() const { return view3D_; }
+
+    // Keeps a recovery copy of unsaved changes below the user's data folder from now on.
+    void keepRecoveryCopies(const std::string& userDataFolder);
+    // The recovery keeper, or null before keepRecoveryCopies.
+    RecoveryKeeper* recovery() const { return recovery_.get(); }
+
     // CanvasHost
     void setStatusText(StatusField field, const std::string& text) override;
     std::string statusText(StatusField field) const override;
@@ -64,6 +76,7 @@ private:
     void onCommand(wxCommandEvent& event);
     void onUpdateUI(wxUpdateUIEvent& event);
     void onClose(wxCloseEvent& event);
+    void onCharHook(wxKeyEvent& event);
     void onSessionChanged(const Changes& changes);
 
     Session session_;
@@ -73,6 +86,8 @@ private:
     PropertiesPanel* properties_ = nullptr;
     std::unique_ptr<CommandContext> commands_;
     Session::Subscription subscription_;
+    View3DFrame* view3D_ = nullptr;
+    std::unique_ptr<RecoveryKeeper> recovery_;
 
     std::string layoutsFolder_ = defaultLayoutsFolder();
     wxPrintData printData_;

@@ -83,7 +83,8 @@ void OpenLayoutDialog::deleteSelected()
     if (row == wxNOT_FOUND)
         return;
     const std::string name = list_->GetString(static_cast<unsigned>(row)).utf8_string();
-    const int index = lastWithDisplayName(paths_, name);
+    // The file Open would read: a ".lyr" before an older ".xml" of the same name.
+    const int index = layoutFileIndex(paths_, name);
     if (index < 0)
         return;
     const std::string file = paths_[static_cast<size_t>(index)];
@@ -96,10 +97,12 @@ void OpenLayoutDialog::deleteSelected()
         wxMessageBox("Could not delete:\n" + wxString::FromUTF8(file), "Delete Failed", wxOK | wxICON_ERROR, this);
         return;
     }
-    list_->Delete(static_cast<unsigned>(row));
-    list_->SetSelection(wxNOT_FOUND);
     paths_.erase(std::remove(paths_.begin(), paths_.end(), file), paths_.end());
     removed_.push_back(file);
+    // An older file of the same name keeps the row; it is what Open reads now.
+    if (lastWithDisplayName(paths_, name) < 0)
+        list_->Delete(static_cast<unsigned>(row));
+    list_->SetSelection(wxNOT_FOUND);
     updateButtons();
 }
 

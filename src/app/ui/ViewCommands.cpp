@@ -65,6 +65,8 @@ void polygonCommand(CommandContext& context, const CommandCall& call)
 
 void helpCommand(CommandContext& context, const CommandCall&) { showHelpWindow(&context.frame); }
 
+void view3DCommand(CommandContext& context, const CommandCall&) { context.frame.show3DView(); }
+
 bool gridShown(const CommandContext& context) { return context.session.layout().gridOn; }
 
 bool snapOn(const CommandContext& context) { return context.session.layout().snapOn; }

@@ -17,6 +17,8 @@ void hideLabelsCommand(CommandContext& context, const CommandCall& call);
 void measureCommand(CommandContext& context, const CommandCall& call);
 void polygonCommand(CommandContext& context, const CommandCall& call);
 void helpCommand(CommandContext& context, const CommandCall& call);
+// Opens the 3D view, or rebuilds and raises the open one.
+void view3DCommand(CommandContext& context, const CommandCall& call);
 
 bool gridShown(const CommandContext& context);
 bool snapOn(const CommandContext& context);

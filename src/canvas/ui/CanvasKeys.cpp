@@ -1,6 +1,6 @@
 // Keys on the canvas: R turns the ghost, Escape cancels or deselects, Delete and Backspace delete.
 
-#include "canvas/CanvasDelete.h"
+#include "document/DeleteSelection.h"
 #include "canvas/Locks.h"
 #include "canvas/ui/CanvasPanel.h"
 #include "document/SelectionFlags.h"
@@ -55,7 +55,7 @@ void CanvasPanel::deleteSelection()
         }
         if (gate.gate == Gate::Ask && !askYesNo(gate.message))
             return;
-        applyResult(deleteFromCanvas(layout()));
+        applyResult(layrail::deleteSelection(layout()));
     });
 }
 

@@ -134,6 +134,11 @@ bool CanvasPanel::leftDragActive() const
            rubberBand_;
 }
 
+bool CanvasPanel::selectionDragActive() const
+{
+    return rotate_.active || move_.pending || move_.moving || labelDrag_.active();
+}
+
 void CanvasPanel::finishLeftDrags(wxPoint pixel)
 {
     if (panning_ == PanButton::Left)

@@ -9,6 +9,7 @@
 #include "canvas/CanvasStatus.h"
 #include "canvas/Placement.h"
 #include "canvas/Rulers.h"
+#include "document/History.h"
 #include "render/Renderer.h"
 #include "render/ui/WxDrawTarget.h"
 
@@ -245,6 +246,9 @@ void CanvasPanel::guarded(const std::function<void()>& body)
 
 void CanvasPanel::abandonDrags()
 {
+    // A drag that failed half-way is undone as a whole: its pieces may stand where their joints
+    // no longer meet.
+    const bool recorded = move_.recorded || rotate_.active || labelDrag_.recorded;
     layrail::cancelDrag(placement_);
     cancelMove(move_);
     endRotateDrag(rotate_);
@@ -254,6 +258,17 @@ void CanvasPanel::abandonDrags()
     if (panning_ != PanButton::None)
         endPan();
     release();
+    if (recorded && layrail::undo(layout())) {
+        // Nobody may redo into the broken state.
+        layout().redoStack.pop_back();
+        try {
+            session_.commit(Changes::ofEdit());
+        } catch (const std::exception& failure) {
+            host_.logLine(std::string("Canvas: ") + failure.what());
+        } catch (...) {
+            host_.logLine("Canvas: unknown failure");
+        }
+    }
     Refresh();
 }
 
@@ -271,14 +286,15 @@ void CanvasPanel::release()
 
 void CanvasPanel::onCaptureLost(wxMouseCaptureLostEvent&)
 {
-    // The palette ghost keeps following the pointer; every button drag ends here.
-    panning_ = PanButton::None;
-    restoreCursor();
-    cancelMove(move_);
-    endRotateDrag(rotate_);
-    flashTimer_.Stop();
-    rubberBand_ = false;
-    labelDrag_ = LabelDrag{};
+    // Another window took the mouse (a message box, the window manager): every button drag ends
+    // here as a release would end it, so a moved or turned selection is joined where it stands and
+    // committed. The rubber band selects nothing; the palette ghost keeps following the pointer.
+    guarded([&] {
+        rubberBand_ = false;
+        if (panning_ != PanButton::None)
+            endPan();
+        finishLeftDrags(wxPoint());
+    });
     Refresh();
 }
 

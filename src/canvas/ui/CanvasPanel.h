@@ -107,6 +107,8 @@ private:
 
     // Left release: ends whichever left-button drag is active.
     bool leftDragActive() const;
+    // A move (pending or under way), a rotation or a label drag holds the selection.
+    bool selectionDragActive() const;
     void finishLeftDrags(wxPoint pixel);
     // Motion during a drag: the ghost, a move, a rotation, a label or the rubber band follows.
     void dragMotion(const wxMouseEvent& event);

@@ -27,7 +27,10 @@ void CanvasPanel::onMouseWheel(wxMouseEvent& event)
             turnGhostByWheel(placement_, layout(), event.GetWheelRotation(), event.ShiftDown());
             Refresh();
         } else if (event.ControlDown() && anythingToRotate()) {
-            applyResult(rotateSelectionByWheel(layout(), event.GetWheelRotation(), event.ShiftDown()));
+            // Pieces being dragged keep their heading: a turn now would record a second snapshot and
+            // be undone by the drag's own start poses.
+            if (!selectionDragActive())
+                applyResult(rotateSelectionByWheel(layout(), event.GetWheelRotation(), event.ShiftDown()));
         } else {
             const double factor = event.GetWheelRotation() >= 1 ? kWheelZoomFactor : 1.0 / kWheelZoomFactor;
             view_.zoomAt(factor, event.GetX(), event.GetY());

@@ -1,4 +1,4 @@
-#include "canvas/PairPartners.h"
+#include "document/PairPartners.h"
 
 #include <vector>
 
