@@ -91,30 +91,13 @@ void CanvasPanel::zoomActual()
     Refresh();
 }
 
-void CanvasPanel::setToolMode(ToolMode mode)
-{
-    toolMode_ = mode;
-    restoreCursor();
-}
-
-void CanvasPanel::endToolMode()
-{
-    setToolMode(ToolMode::None);
-    host_.toolEnded();
-    Refresh();
-}
-
-void CanvasPanel::restoreCursor()
-{
-    SetCursor(toolMode_ == ToolMode::None ? wxNullCursor : wxCursor(wxCURSOR_CROSS));
-}
-
 void CanvasPanel::paintCanvas(wxGCDC& dc)
 {
     const wxSize size = GetClientSize();
     WxDrawTarget target(dc);
     renderLayout(layout(), target, view_, size.x, size.y, switchedOptions(layout()));
     drawRulers(target, view_, layout().units, size.x, size.y);
+    paintResizeHandles(target);
     updateElevationStatus();
     paintOverlays(target);
 }
@@ -240,6 +223,8 @@ void CanvasPanel::abandonDrags()
     flashTimer_.Stop();
     rubberBand_ = false;
     labelDrag_ = LabelDrag{};
+    if (toolDragActive())
+        tool_.reset();
     if (panning_ != PanButton::None)
         endPan();
     release();
@@ -268,6 +253,9 @@ void CanvasPanel::onCaptureLost(wxMouseCaptureLostEvent&)
     flashTimer_.Stop();
     rubberBand_ = false;
     labelDrag_ = LabelDrag{};
+    // A drag of a shape, a line, an outline or a handle ends where the pointer was last seen.
+    if (toolDragActive())
+        guarded([&] { finishToolDrag(lastToolPointer_); });
     Refresh();
 }
 
