@@ -1,0 +1,142 @@
+#include "print/ui/LayoutPrintout.h"
+
+#include <algorithm>
+#include <exception>
+#include <stdexcept>
+
+#include <wx/dcmemory.h>
+#include <wx/image.h>
+
+#include "print/PrintPage.h"
+#include "render/ui/WxDrawTarget.h"
+
+namespace layrail {
+
+namespace {
+
+// Points of text in the page's units against the same points in a bitmap's pixels: a printer counts
+// its own pixels per point, a bitmap the screen's.
+double textScaleAgainst(wxDC& page, wxDC& bitmap)
+{
+    const FontSpec probe{100, false};
+    const std::string sample = "Layrail";
+    double onPage = 0.0;
+    double onBitmap = 0.0;
+    {
+        WxDrawTarget target(page);
+        onPage = target.textExtent(sample, probe).height;
+    }
+    {
+        WxDrawTarget target(bitmap);
+        onBitmap = target.textExtent(sample, probe).height;
+    }
+    return onPage > 0.0 && onBitmap > 0.0 ? onPage / onBitmap : 1.0;
+}
+
+} // namespace
+
+LayoutPrintout::LayoutPrintout(const Layout& layout, const PrintOptions& options, const wxString& title)
+    : wxPrintout(title), layout_(layout), options_(options)
+{
+}
+
+void LayoutPrintout::OnPreparePrinting()
+{
+    extent_ = printExtent(layout_, options_);
+    int width = 0;
+    int height = 0;
+    GetPageSizePixels(&width, &height);
+    int dpiX = 0;
+    int dpiY = 0;
+    GetPPIPrinter(&dpiX, &dpiY);
+    pagination_ = paginate(extent_, options_, width, height, dpiX);
+}
+
+void LayoutPrintout::paginateForPage()
+{
+    int width = 0;
+    int height = 0;
+    GetPageSizePixels(&width, &height);
+    if (width != pagination_.pageWidth || height != pagination_.pageHeight)
+        OnPreparePrinting();
+}
+
+bool LayoutPrintout::HasPage(int page) { return pagination_.hasPage(page); }
+
+void LayoutPrintout::GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo)
+{
+    const int pages = std::max(1, pagination_.pageCount());
+    *minPage = 1;
+    *maxPage = pages;
+    *pageFrom = 1;
+    *pageTo = pages;
+}
+
+bool LayoutPrintout::OnPrintPage(int page)
+{
+    wxDC* dc = GetDC();
+    if (dc == nullptr)
+        return false;
+    // A failure ends the printout; nothing may leave the printing system's loop.
+    try {
+        paginateForPage();
+        if (!pagination_.hasPage(page) || pagination_.pageWidth <= 0 || pagination_.pageHeight <= 0)
+            return false;
+        FitThisSizeToPage(wxSize(pagination_.pageWidth, pagination_.pageHeight));
+        if (options_.colour == PrintColour::Greyscale)
+            drawGreyscale(*dc, page);
+        else
+            drawColour(*dc, page);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+double LayoutPrintout::lineScale() const
+{
+    int printerX = 0;
+    int printerY = 0;
+    int screenX = 0;
+    int screenY = 0;
+    GetPPIPrinter(&printerX, &printerY);
+    GetPPIScreen(&screenX, &screenY);
+    if (printerX <= 0 || screenX <= 0)
+        return 1.0;
+    return std::max(1.0, static_cast<double>(printerX) / screenX);
+}
+
+void LayoutPrintout::drawColour(wxDC& dc, int page)
+{
+    WxDrawTarget target(dc);
+    drawPage(PageDrawing{layout_, extent_, pagination_, options_, lineScale(), 1.0}, target, page);
+}
+
+// Drawn into bitmaps in colour, turned grey and copied onto the page, in bands so that a page at
+// any resolution needs only a few megapixels at a time.
+void LayoutPrintout::drawGreyscale(wxDC& dc, int page)
+{
+    const int width = pagination_.pageWidth;
+    const int height = pagination_.pageHeight;
+    const int rows = std::min(bandRows(width), height);
+    wxBitmap band(width, rows, 24);
+    if (!band.IsOk())
+        throw std::runtime_error("no bitmap for the greyscale page");
+    PageDrawing drawing{layout_, extent_, pagination_, options_, lineScale(), 1.0};
+    for (int top = 0; top < height; top += rows) {
+        const int bandHeight = std::min(rows, height - top);
+        {
+            wxMemoryDC memory(band);
+            if (top == 0)
+                drawing.textScale = textScaleAgainst(dc, memory);
+            WxDrawTarget target(memory);
+            drawPageBand(drawing, target, page, top, bandHeight);
+        }
+        wxImage image = band.ConvertToImage();
+        if (bandHeight < rows)
+            image = image.GetSubImage(wxRect(0, 0, width, bandHeight));
+        dc.DrawBitmap(wxBitmap(image.ConvertToGreyscale()), 0, top);
+    }
+}
+
+} // namespace layrail
