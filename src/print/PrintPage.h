@@ -13,30 +13,38 @@ namespace layrail {
 // hides. The user's own switches and level visibility are read, never changed.
 RenderOptions printRenderOptions(const Layout& layout, const PrintOptions& options, double lineScale);
 
-// One page of a printout, from 1, drawn onto a target as large as the page. A band of the page
-// (rows top to top + target height) is drawn the same way onto a target only that high, so a page
-// can be drawn in strips.
+// One page of a printout, from 1, drawn onto a target that has `resolution` pixels for each pixel
+// of the page (1 for the page itself). A band of it (target rows top to top + height) is drawn the
+// same way onto a target only that high, so that a page can be drawn in strips.
 struct PageDrawing {
     const Layout& layout;
     const PrintExtent& extent;
     const Pagination& pagination;
     const PrintOptions& options;
-    double lineScale = 1.0; // pens multiplied: printer pixels are smaller than screen pixels
-    double textScale = 1.0; // font sizes multiplied, for targets with fewer pixels per point than the paper
+    double lineScale = 1.0;  // pens multiplied: printer pixels are smaller than screen pixels
+    double textScale = 1.0;  // font sizes multiplied, for targets with fewer pixels per point than the paper
+    double resolution = 1.0; // target pixels per page pixel
+
+    // The target's size for the whole page.
+    int targetWidth() const;
+    int targetHeight() const;
 };
 void drawPage(const PageDrawing& drawing, DrawTarget& target, int page);
 void drawPageBand(const PageDrawing& drawing, DrawTarget& target, int page, int top, int height);
 
 // The rows of a page drawn in bands of at most this many pixels each.
 constexpr long kLargestBandPixels = 8L * 1024L * 1024L;
-int bandRows(int pageWidth);
+int bandRows(int targetWidth);
 
 // A target that hands everything on, with font sizes multiplied (at least 1 point).
 class TextScaledTarget : public DrawTarget {
 public:
     TextScaledTarget(DrawTarget& target, double scale) : target_(target), scale_(scale) {}
 
-    void setPen(Colour colour, double width, PenStyle style) override { target_.setPen(colour, width, style); }
+    void setPen(Colour colour, double width, PenStyle style = PenStyle::Solid) override
+    {
+        target_.setPen(colour, width, style);
+    }
     void setNoPen() override { target_.setNoPen(); }
     void setBrush(Colour colour) override { target_.setBrush(colour); }
     void setNoBrush() override { target_.setNoBrush(); }

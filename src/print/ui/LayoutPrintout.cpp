@@ -1,10 +1,13 @@
 #include "print/ui/LayoutPrintout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
+#include <memory>
 #include <stdexcept>
 
 #include <wx/dcmemory.h>
+#include <wx/graphics.h>
 #include <wx/image.h>
 
 #include "print/PrintPage.h"
@@ -14,10 +17,12 @@ namespace layrail {
 
 namespace {
 
-// Points of text in the page's units against the same points in a bitmap's pixels: a printer counts
-// its own pixels per point, a bitmap the screen's.
-double textScaleAgainst(wxDC& page, wxDC& bitmap)
+// The renderer sizes its text for targets that measure text as a bitmap does (a size-10 label is
+// as tall as on the screen, in the target's pixels). A page whose device measures text otherwise (a
+// printer counting its own pixels per point) gets the sizes scaled to match.
+double pageTextScale(wxDC& page)
 {
+    constexpr double kSameWithin = 0.02;
     const FontSpec probe{100, false};
     const std::string sample = "Layrail";
     double onPage = 0.0;
@@ -27,10 +32,15 @@ double textScaleAgainst(wxDC& page, wxDC& bitmap)
         onPage = target.textExtent(sample, probe).height;
     }
     {
-        WxDrawTarget target(bitmap);
+        wxBitmap bitmap(8, 8, 24);
+        wxMemoryDC memory(bitmap);
+        WxDrawTarget target(memory);
         onBitmap = target.textExtent(sample, probe).height;
     }
-    return onPage > 0.0 && onBitmap > 0.0 ? onPage / onBitmap : 1.0;
+    if (!(onPage > 0.0) || !(onBitmap > 0.0))
+        return 1.0;
+    const double scale = onBitmap / onPage;
+    return std::fabs(scale - 1.0) < kSameWithin ? 1.0 : scale;
 }
 
 } // namespace
@@ -108,34 +118,49 @@ double LayoutPrintout::lineScale() const
 
 void LayoutPrintout::drawColour(wxDC& dc, int page)
 {
+    const double textScale = pageTextScale(dc);
     WxDrawTarget target(dc);
-    drawPage(PageDrawing{layout_, extent_, pagination_, options_, lineScale(), 1.0}, target, page);
+    drawPage(PageDrawing{layout_, extent_, pagination_, options_, lineScale(), textScale}, target, page);
 }
 
-// Drawn into bitmaps in colour, turned grey and copied onto the page, in bands so that a page at
-// any resolution needs only a few megapixels at a time.
+// Drawn into bitmaps in colour at the device's own resolution, turned grey and laid onto the page,
+// in bands, so that a page at any resolution needs only a few megapixels at a time.
 void LayoutPrintout::drawGreyscale(wxDC& dc, int page)
 {
-    const int width = pagination_.pageWidth;
-    const int height = pagination_.pageHeight;
+    std::unique_ptr<wxGraphicsContext> owned;
+    wxGraphicsContext* gc = dc.GetGraphicsContext();
+    if (gc == nullptr) {
+        owned.reset(wxGraphicsContext::CreateFromUnknownDC(dc));
+        gc = owned.get();
+    }
+    if (gc == nullptr)
+        throw std::runtime_error("no graphics context on the page");
+
+    double scaleX = 1.0;
+    double scaleY = 1.0;
+    dc.GetUserScale(&scaleX, &scaleY);
+    PageDrawing drawing{layout_, extent_, pagination_, options_, lineScale(), 1.0, std::min(scaleX, scaleY)};
+    if (!(drawing.resolution > 0.0) || !std::isfinite(drawing.resolution))
+        drawing.resolution = 1.0;
+    const int width = drawing.targetWidth();
+    const int height = drawing.targetHeight();
     const int rows = std::min(bandRows(width), height);
     wxBitmap band(width, rows, 24);
     if (!band.IsOk())
         throw std::runtime_error("no bitmap for the greyscale page");
-    PageDrawing drawing{layout_, extent_, pagination_, options_, lineScale(), 1.0};
     for (int top = 0; top < height; top += rows) {
         const int bandHeight = std::min(rows, height - top);
         {
             wxMemoryDC memory(band);
-            if (top == 0)
-                drawing.textScale = textScaleAgainst(dc, memory);
             WxDrawTarget target(memory);
             drawPageBand(drawing, target, page, top, bandHeight);
         }
         wxImage image = band.ConvertToImage();
         if (bandHeight < rows)
             image = image.GetSubImage(wxRect(0, 0, width, bandHeight));
-        dc.DrawBitmap(wxBitmap(image.ConvertToGreyscale()), 0, top);
+        const wxBitmap grey(image.ConvertToGreyscale());
+        gc->DrawBitmap(grey, 0.0, top / drawing.resolution, width / drawing.resolution,
+                       bandHeight / drawing.resolution);
     }
 }
 
