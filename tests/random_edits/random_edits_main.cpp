@@ -8,6 +8,8 @@
 #include <random>
 #include <string>
 
+#include <unistd.h>
+
 #include "RandomEdits.h"
 
 using namespace layrail::randomedit;
@@ -49,7 +51,10 @@ int main(int argc, char** argv)
     std::string replay;
     bool replaying = false;
     bool log = false;
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "layrail_random_edits";
+    // A folder of this run's own: runs side by side must not read each other's saved files.
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("layrail_random_edits-" + std::to_string(::getpid()));
+    bool ownFolder = true;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--log") {
@@ -65,8 +70,10 @@ int main(int argc, char** argv)
             seeds = std::strtoull(value.c_str(), nullptr, 10);
         else if (arg == "--steps")
             steps = std::strtoull(value.c_str(), nullptr, 10);
-        else if (arg == "--scratch")
+        else if (arg == "--scratch") {
             folder = value;
+            ownFolder = false;
+        }
         else if (arg == "--replay") {
             replay = value;
             replaying = true;
@@ -74,6 +81,16 @@ int main(int argc, char** argv)
             return usage();
     }
     std::filesystem::create_directories(folder);
+    struct FolderRemoval {
+        const std::filesystem::path& folder;
+        bool remove;
+        ~FolderRemoval()
+        {
+            std::error_code ignored;
+            if (remove)
+                std::filesystem::remove_all(folder, ignored);
+        }
+    } removal{folder, ownFolder};
 
     if (replaying) {
         std::vector<Step> plan;
