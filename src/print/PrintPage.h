@@ -33,7 +33,7 @@ void drawPage(const PageDrawing& drawing, DrawTarget& target, int page);
 void drawPageBand(const PageDrawing& drawing, DrawTarget& target, int page, int top, int height);
 
 // The rows of a page drawn in bands of at most this many pixels each.
-constexpr long kLargestBandPixels = 8L * 1024L * 1024L;
+constexpr long kLargestBandPixels = 16L * 1024L * 1024L;
 int bandRows(int targetWidth);
 
 // A target that hands everything on, with font sizes multiplied (at least 1 point).

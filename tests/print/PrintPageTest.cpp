@@ -217,6 +217,6 @@ TEST(PrintPage, TextScaledTargetScalesFontsOnly)
     EXPECT_EQ(recorded.calls[1].font.size, 2); // 2.25 rounds to 2
     EXPECT_TRUE(recorded.calls[1].font.bold);
     EXPECT_EQ(recorded.calls[2].font.size, 1); // never below one point
-    EXPECT_EQ(bandRows(4096), 2048);
+    EXPECT_EQ(bandRows(8192), 2048);
     EXPECT_EQ(bandRows(0), kLargestBandPixels);
 }
