@@ -234,6 +234,10 @@ TEST_F(CanvasToolsTest, ResizeHandlesShowSizingCursorsDragAndTheDialogResets)
     layout().scenery.push_back(platform);
     canvas().Refresh();
 
+    // The eight handles are painted: the top-left corner's square in the handle blue.
+    const wxImage shown = gui::captureCanvas(canvas());
+    EXPECT_TRUE(gui::colourNear(shown, at(85, -30).x - 4, at(85, -30).y - 4, 40, 90, 200, 0, 30));
+
     mouseAt(canvas(), wxEVT_MOTION, at(315, 0)); // handle 3, the right edge
     EXPECT_TRUE(canvas().GetCursor().IsOk());
     mouseAt(canvas(), wxEVT_MOTION, at(250, 100));
