@@ -178,6 +178,17 @@ TEST_F(CanvasToolsTest, ACarriedPieceIsDroppedOnAShape)
     EXPECT_EQ(layout().pieces.size(), 1u);
     EXPECT_FALSE(shape(id).selected);
     EXPECT_NEAR(shape(id).points[0].x, 0.0, 1e-9);
+
+    // While the polygon tool is on, a carried piece still follows the pointer and drops where it is.
+    gui::clickTool(*frame, kCmdPolygon);
+    canvas().beginPaletteDrag("24188");
+    mouseAt(canvas(), wxEVT_MOTION, at(100, 150));
+    mouseAt(canvas(), wxEVT_LEFT_DOWN, at(100, 150));
+    mouseAt(canvas(), wxEVT_LEFT_UP, at(100, 150));
+    ASSERT_EQ(layout().pieces.size(), 2u);
+    EXPECT_NEAR(layout().pieces[1].y, 150.0, 0.6);
+    EXPECT_EQ(canvas().toolMode(), ToolMode::Polygon);
+    EXPECT_FALSE(canvas().activeTool()->busy());
 }
 
 TEST_F(CanvasToolsTest, DimensionLinesAreHitOnLineAndLabelDraggedAndDeleted)

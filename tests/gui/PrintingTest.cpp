@@ -116,7 +116,8 @@ int pixelsNear(const wxImage& image, unsigned char r, unsigned char g, unsigned 
     const unsigned char* data = image.GetData();
     const int n = image.GetWidth() * image.GetHeight();
     for (int i = 0; i < n; ++i, data += 3)
-        if (std::abs(data[0] - r) <= tolerance && std::abs(data[1] - g) <= tolerance && std::abs(data[2] - b) <= tolerance)
+        if (std::abs(data[0] - r) <= tolerance && std::abs(data[1] - g) <= tolerance &&
+            std::abs(data[2] - b) <= tolerance)
             ++count;
     return count;
 }
@@ -273,7 +274,7 @@ TEST(LayoutPrintout, TenPagesAcrossAtOneToOneOn600Dpi)
 class StandInPrinting : public PrintingSystem {
 public:
     StandInPrinting() { previous_ = usePrintingSystem(this); }
-    ~StandInPrinting() override { usePrintingSystem(previous_ == this ? nullptr : previous_); }
+    ~StandInPrinting() override { usePrintingSystem(previous_); }
 
     PrintOutcome outcome = PrintOutcome::Printed;
     bool previewOk = true;

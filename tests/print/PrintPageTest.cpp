@@ -211,7 +211,8 @@ TEST(PrintPage, TextScaledTargetScalesFontsOnly)
     scaled.line({0, 0}, {10, 10});
     scaled.text("24188", 5, 6, FontSpec{9, true}, colours::kDarkText, 0.0);
     scaled.text("x", 5, 6, FontSpec{2, false}, colours::kDarkText, 0.0);
-    EXPECT_DOUBLE_EQ(scaled.textExtent("ab", FontSpec{40, false}).height, recorded.textExtent("ab", {10, false}).height);
+    EXPECT_DOUBLE_EQ(scaled.textExtent("ab", FontSpec{40, false}).height,
+                     recorded.textExtent("ab", FontSpec{10, false}).height);
     ASSERT_EQ(recorded.calls.size(), 3u);
     EXPECT_DOUBLE_EQ(recorded.calls[0].pen.width, 2.0);
     EXPECT_EQ(recorded.calls[1].font.size, 2); // 2.25 rounds to 2

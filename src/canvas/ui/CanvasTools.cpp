@@ -201,7 +201,8 @@ bool CanvasPanel::startToolDrag(std::unique_ptr<CanvasTool> tool, const ToolPoin
 
 bool CanvasPanel::toolMotion(const wxMouseEvent& event)
 {
-    if (!tool_)
+    // A ghost the palette hands over while a drawing tool is on follows the pointer until dropped.
+    if (!tool_ || placement_.active())
         return false;
     const ToolPointer pointer = toolPointer(event);
     lastToolPointer_ = pointer;
