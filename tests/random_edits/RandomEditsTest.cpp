@@ -4,6 +4,8 @@
 #include <map>
 #include <string>
 
+#include <unistd.h>
+
 #include "RandomEdits.h"
 #include "document/Joints.h"
 
@@ -17,8 +19,10 @@ class RandomEdits : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // Of this process alone: test runs side by side must not read each other's saved files.
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         folder_ = std::filesystem::temp_directory_path() /
-                  ("layrail_random_edits_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                  ("layrail_random_edits_" + test + "-" + std::to_string(::getpid()));
         std::filesystem::create_directories(folder_);
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
