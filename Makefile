@@ -66,7 +66,7 @@ package: build
 
 # The README's pictures, taken from the real window under a virtual display by the GUI tests
 # that save what they show when LAYRAIL_SCREENSHOT_DIR is set.
-SCREENSHOT_TESTS := ExampleLayout.OpensWholeAndFitsTheCanvas:View3DCommandTest.ShowcaseLayoutInTheWindowTheCommandOpens
+SCREENSHOT_TESTS := ExampleLayout.OpensWholeAndFitsTheCanvas:View3DCommandTest.ShowcaseLayoutInTheWindowTheCommandOpens:PrintCommandTest.PreviewShowsThePagesWithTheOptionsLastUsed
 screenshots: build
 	mkdir -p docs/screenshots
 	LAYRAIL_SCREENSHOT_DIR="$(CURDIR)/docs/screenshots" xvfb-run -a -s "-screen 0 1600x1000x24" \

@@ -53,7 +53,13 @@ void arrowhead(DrawTarget& target, PixelPoint tip, double ux, double uy, double 
 
 } // namespace
 
-void drawBaseboardEdges(DrawTarget& target, const CanvasView& view, const Layout& layout)
+FontSpec fixedFont(int size, double textScale, bool bold)
+{
+    const double scale = std::isfinite(textScale) && textScale > 0.0 ? textScale : 1.0;
+    return FontSpec{std::max(1, static_cast<int>(std::lround(size * scale))), bold};
+}
+
+void drawBaseboardEdges(DrawTarget& target, const CanvasView& view, const Layout& layout, double textScale)
 {
     const std::vector<Point>& v = layout.baseboard.vertices;
     std::vector<PixelPoint>& points = renderScratch().points;
@@ -70,7 +76,8 @@ void drawBaseboardEdges(DrawTarget& target, const CanvasView& view, const Layout
     target.setPen(colours::kBaseboardEdge, 2);
     target.polygon(points);
 
-    FontSpec font{11, false};
+    const FontSpec font = fixedFont(11, textScale);
+    const double padding = font.size / 11.0;
     for (size_t i = 0; i < v.size(); ++i) {
         const Point& a = v[i];
         const Point& b = v[(i + 1) % v.size()];
@@ -85,7 +92,7 @@ void drawBaseboardEdges(DrawTarget& target, const CanvasView& view, const Layout
         }
         PixelPoint at = toScreen(view, mid.x + kEdgeLabelDistance * nx, mid.y + kEdgeLabelDistance * ny);
         drawTextOnBox(target, formatLength(length, layout.units), at.x, at.y, font, kEdgeLabelText, kEdgeLabelBox,
-                      kEdgeLabelPen, 8.0, 4.0);
+                      kEdgeLabelPen, 8.0 * padding, 4.0 * padding);
     }
 }
 
@@ -156,9 +163,10 @@ void drawLabels(DrawTarget& target, const CanvasView& view, const Layout& layout
 }
 
 void drawDimensionLines(DrawTarget& target, const CanvasView& view, const Layout& layout, const WorldRect& visible,
-                        bool showSelection)
+                        bool showSelection, double textScale)
 {
-    FontSpec font{10, false};
+    const FontSpec font = fixedFont(10, textScale);
+    const double marks = font.size / 10.0;
     for (const DimensionLine& d : layout.dimensionLines) {
         Point mid{(d.x1 + d.x2) / 2.0, (d.y1 + d.y2) / 2.0};
         Point label{mid.x + d.labelX, mid.y + d.labelY};
@@ -174,17 +182,18 @@ void drawDimensionLines(DrawTarget& target, const CanvasView& view, const Layout
         target.line(a, b);
 
         double length = std::hypot(b.x - a.x, b.y - a.y);
-        if (length > kArrowheadMinLength) {
+        if (length > kArrowheadMinLength * marks) {
             double ux = (b.x - a.x) / length, uy = (b.y - a.y) / length;
             target.setPen(colour, 1);
             target.setBrush(colour);
-            arrowhead(target, b, ux, uy, kArrowheadLength, kArrowheadHalfWidth);
-            arrowhead(target, a, -ux, -uy, kArrowheadLength, kArrowheadHalfWidth);
+            arrowhead(target, b, ux, uy, kArrowheadLength * marks, kArrowheadHalfWidth * marks);
+            arrowhead(target, a, -ux, -uy, kArrowheadLength * marks, kArrowheadHalfWidth * marks);
         }
 
         PixelPoint at = toScreen(view, label);
         drawTextOnBox(target, formatLength(std::hypot(d.x2 - d.x1, d.y2 - d.y1), layout.units), at.x, at.y, font,
-                      colours::kDarkText, selected ? kDimensionBoxSelected : kDimensionBox, colour, 10.0, 4.0);
+                      colours::kDarkText, selected ? kDimensionBoxSelected : kDimensionBox, colour, 10.0 * marks,
+                      4.0 * marks);
     }
 }
 

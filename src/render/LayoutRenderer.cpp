@@ -137,7 +137,7 @@ void drawShapes(DrawTarget& target, const CanvasView& view, const Layout& layout
             y1 = std::max(y1, p.y);
         }
         // The name may stick out of a small shape: allow for a line of text around its centre.
-        double nameMargin = (8.0 + 6.0 * shape.label.size()) / view.zoom;
+        double nameMargin = (8.0 + 6.0 * shape.label.size()) * options.textScale / view.zoom;
         if (visible.overlaps(x0 - nameMargin, y0 - nameMargin, x1 + nameMargin, y1 + nameMargin))
             order.push_back(i);
     }
@@ -146,7 +146,7 @@ void drawShapes(DrawTarget& target, const CanvasView& view, const Layout& layout
     });
 
     std::vector<PixelPoint>& points = renderScratch().points;
-    FontSpec font{11, false};
+    const FontSpec font = fixedFont(11, options.textScale);
     for (size_t i : order) {
         const LayoutShape& shape = layout.shapes[i];
         target.setBrush(rgb(shape.red, shape.green, shape.blue, shape.alpha));
@@ -392,7 +392,7 @@ void renderLayout(const Layout& layout, DrawTarget& output, const CanvasView& vi
     if (options.grid)
         drawGrid(target, projection, layout, width, height);
     if (board)
-        drawBaseboardEdges(target, projection, layout);
+        drawBaseboardEdges(target, projection, layout, options.textScale);
 
     WorldRect visible = visibleWorld(projection, width, height, 8.0);
     drawShapes(target, projection, layout, options, visible, scratch.order);
@@ -418,7 +418,7 @@ void renderLayout(const Layout& layout, DrawTarget& output, const CanvasView& vi
     WorldRect annotationWindow = visibleWorld(projection, width, height, 80.0);
     drawGradeArrows(target, projection, layout, annotationWindow);
     drawLabels(target, projection, layout, width, height, options.selection);
-    drawDimensionLines(target, projection, layout, annotationWindow, options.selection);
+    drawDimensionLines(target, projection, layout, annotationWindow, options.selection, options.textScale);
 }
 
 } // namespace layrail

@@ -21,6 +21,10 @@ struct RenderOptions {
     bool selection = true;  // selected records in the selection colours; off, everything draws unselected
     bool printing = false;  // for paper or a file: points exactly where they fall, not cut to whole pixels
     double lineScale = 1.0; // every pen width multiplied (a printer's pixels are smaller than a screen's)
+    // Text of a fixed size (edge and dimension lengths with their boxes and arrowheads, shape names)
+    // multiplied like the pens, so that it keeps its size on paper; text that grows with the zoom
+    // keeps its size.
+    double textScale = 1.0;
     LevelsShown levels = LevelsShown::AsSwitched;
     int level = 1; // with LevelsShown::One
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "support/EditTestSupport.h"
 #include "render/RecordingTarget.h"
 #include "ToolTestSupport.h"
@@ -188,7 +190,9 @@ TEST(ResizeHandles, PaintedAsCornerSquaresAndEdgeCircles)
     auto circles = target.ofKind(RecordingTarget::Kind::Ellipse);
     ASSERT_EQ(squares.size(), 4u);
     ASSERT_EQ(circles.size(), 4u);
-    EXPECT_DOUBLE_EQ(squares[0]->points[1].x - squares[0]->points[0].x, 9.0);
+    // A path 8 pixels across on whole pixels: with its 1-pixel pen the square covers 9 pixels.
+    EXPECT_DOUBLE_EQ(squares[0]->points[1].x - squares[0]->points[0].x, 8.0);
+    EXPECT_DOUBLE_EQ(squares[0]->points[0].x, std::floor(squares[0]->points[0].x));
     EXPECT_EQ(circles[0]->radiusX, 3.0);
     EXPECT_EQ(squares[0]->pen.colour, rgb(40, 90, 200));
     EXPECT_EQ(squares[0]->brush.colour, rgb(255, 255, 255));

@@ -1,6 +1,7 @@
 #include "ToolEditOperations.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cmath>
 #include <sstream>
 #include <tuple>
@@ -22,11 +23,18 @@ namespace layrail::randomedit {
 
 namespace {
 
+// From the generator's own numbers, which the standard fixes, rather than through the standard
+// distributions, which it does not: a seed then replays alike on every machine.
 double uniform(std::mt19937& rng, double from, double to)
 {
-    return std::uniform_real_distribution<double>(from, to)(rng);
+    return from + (to - from) * (static_cast<double>(rng()) / 4294967296.0);
 }
-int pick(std::mt19937& rng, int from, int to) { return std::uniform_int_distribution<int>(from, to)(rng); }
+int pick(std::mt19937& rng, int from, int to)
+{
+    if (to <= from)
+        return from;
+    return from + static_cast<int>(rng() % static_cast<std::uint32_t>(to - from + 1));
+}
 bool chance(std::mt19937& rng, double p) { return uniform(rng, 0.0, 1.0) < p; }
 
 CanvasView randomView(std::mt19937& rng)

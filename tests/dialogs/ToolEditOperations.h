@@ -9,8 +9,10 @@
 namespace layrail::randomedit {
 
 // Each operation makes one random edit of its kind on the layout, the way the canvas or a dialog
-// would, and returns true when it recorded an undo snapshot. Operations that find nothing to work
-// on (no shape to drag, a single level to remove) leave the layout as it is.
+// would, and returns true when it recorded an undo snapshot. Its choices come from the generator's
+// own numbers (not the standard distributions), so a seed replays alike everywhere. Operations
+// that find nothing to work on (no shape to drag, a single level to remove) leave the layout as it
+// is.
 using EditOperation = bool (*)(Layout&, std::mt19937&);
 
 bool randomMeasure(Layout& layout, std::mt19937& rng);

@@ -50,6 +50,28 @@ public:
         };
     }
 
+    // A dialog of class D shown for real, played from inside its modal loop (for dialogs that end
+    // themselves, as "Apply" does); a dialog the play leaves open fails the test and is closed.
+    template <class D>
+    static Step playing(std::function<void(D&)> play)
+    {
+        return [play](wxDialog& dialog) {
+            auto* typed = dynamic_cast<D*>(&dialog);
+            if (typed == nullptr) {
+                ADD_FAILURE() << "unexpected dialog \"" << dialog.GetTitle().utf8_string() << "\"";
+                return static_cast<int>(wxID_CANCEL);
+            }
+            dialog.CallAfter([typed, play] {
+                play(*typed);
+                if (typed->IsModal()) {
+                    ADD_FAILURE() << "dialog \"" << typed->GetTitle().utf8_string() << "\" is still open";
+                    typed->EndModal(wxID_ABORT);
+                }
+            });
+            return static_cast<int>(wxID_NONE);
+        };
+    }
+
 protected:
     int Enter(wxDialog* dialog) override;
     void Exit(wxDialog*) override {}

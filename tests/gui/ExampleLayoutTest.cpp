@@ -1,18 +1,14 @@
 // The example layout that ships with the program, opened in the real window. With
 // LAYRAIL_SCREENSHOT_DIR set (make screenshots), the window is saved there for the README.
 
-#include <cstdlib>
 #include <filesystem>
 
 #include <gtest/gtest.h>
-#include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
-#include <wx/image.h>
-#include <wx/imagpng.h>
 
 #include "CanvasInput.h"
 #include "DialogScript.h"
 #include "GuiTestSupport.h"
+#include "Screenshot.h"
 #include "TempFolder.h"
 #include "app/CommandIds.h"
 #include "app/CommandLineFile.h"
@@ -24,30 +20,7 @@
 namespace layrail {
 namespace {
 
-// What the screen shows of a window, menus and toolbar included.
-wxImage captureWindow(wxWindow& window)
-{
-    window.Update();
-    const wxRect area = window.GetScreenRect();
-    wxBitmap bitmap(area.width, area.height, 24);
-    {
-        wxMemoryDC memory(bitmap);
-        wxScreenDC screen;
-        memory.Blit(0, 0, area.width, area.height, &screen, area.x, area.y);
-    }
-    return bitmap.ConvertToImage();
-}
-
-void saveScreenshot(wxWindow& window, const std::string& name)
-{
-    const char* folder = std::getenv("LAYRAIL_SCREENSHOT_DIR");
-    if (folder == nullptr)
-        return;
-    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr)
-        wxImage::AddHandler(new wxPNGHandler);
-    const wxString path = wxString::FromUTF8(folder) + "/" + name;
-    EXPECT_TRUE(captureWindow(window).SaveFile(path, wxBITMAP_TYPE_PNG)) << path.utf8_string();
-}
+using gui::saveScreenshot;
 
 TEST(ExampleLayout, OpensWholeAndFitsTheCanvas)
 {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <map>
+
 #include "RenderTestSupport.h"
 
 namespace layrail::testing {
@@ -151,6 +154,49 @@ TEST(RenderOptionsTest, LevelsShowAsSwitchedAllOrOne)
     ASSERT_EQ(only.filled(kFill).size(), 1u);
     EXPECT_NEAR(only.filled(kFill)[0]->points[0].y, 300 + 60 + 18.7, 1.0);
     EXPECT_FALSE(layout.findLevel(2)->visible);
+}
+
+// Text of a fixed size grows with the text scale (on paper), text that follows the zoom does not.
+TEST(RenderOptionsTest, TextScaleGrowsFixedSizeTextOnly)
+{
+    Layout layout = switchedOff();
+    DimensionLine tape;
+    tape.id = layout.takeId();
+    tape.x2 = 500.0;
+    layout.dimensionLines.push_back(tape);
+    LayoutShape lake;
+    lake.id = layout.takeId();
+    lake.label = "Lake";
+    lake.points = {{0, 300}, {200, 300}, {100, 380}};
+    layout.shapes.push_back(lake);
+    RenderOptions options;
+    options.baseboard = true;
+    auto sizes = [&](const RecordingTarget& t) {
+        std::map<std::string, int> out;
+        for (const Call& c : t.calls)
+            if (c.kind == Kind::Text || c.kind == Kind::TextWithBackground)
+                out[c.text] = c.font.size;
+        return out;
+    };
+    auto arrowLength = [](const RecordingTarget& t) {
+        for (const Call& c : t.calls)
+            if (c.kind == Kind::Polygon && c.points.size() == 3 && c.brush.colour == rgb(60, 60, 60))
+                return std::hypot(c.points[0].x - (c.points[1].x + c.points[2].x) / 2.0,
+                                  c.points[0].y - (c.points[1].y + c.points[2].y) / 2.0);
+        return 0.0;
+    };
+    const RecordingTarget plain = renderWith(layout, options);
+    options.textScale = 3.0;
+    const RecordingTarget paper = renderWith(layout, options);
+    const auto plainSizes = sizes(plain);
+    const auto paperSizes = sizes(paper);
+    EXPECT_EQ(plainSizes.at("600 mm"), 11); // baseboard edge
+    EXPECT_EQ(paperSizes.at("600 mm"), 33);
+    EXPECT_EQ(plainSizes.at("500 mm"), 10); // dimension line
+    EXPECT_EQ(paperSizes.at("500 mm"), 30);
+    EXPECT_EQ(paperSizes.at("Lake"), 33);
+    EXPECT_EQ(paperSizes.at("24188"), plainSizes.at("24188")); // the article label follows the zoom
+    EXPECT_NEAR(arrowLength(paper), 3.0 * arrowLength(plain), 1e-9);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "app/ui/EditCommands.h"
 #include "app/ui/FileCommands.h"
 #include "app/ui/LayoutCommands.h"
+#include "app/ui/PrintCommands.h"
 #include "app/ui/ViewCommands.h"
 
 namespace layrail {
@@ -36,8 +37,8 @@ std::vector<Command> buildTable()
     add(Command(kCmdExportLayout).inMenu(kFile, "&Export Layout...").runs(exportLayoutCommand));
     add(Command(kCmdCloseLayout).inMenu(kFile, "&Close Layout", "Ctrl+W").afterSeparator().runs(newLayoutCommand));
     add(Command(kCmdPageSetup).inMenu(kFile, "Page Set&up...").afterSeparator().runs(pageSetupCommand));
-    add(Command(kCmdPrintPreview).inMenu(kFile, "Print Pre&view..."));
-    add(Command(kCmdPrint).inMenu(kFile, "&Print...", "Ctrl+P"));
+    add(Command(kCmdPrintPreview).inMenu(kFile, "Print Pre&view...").runs(printPreviewCommand));
+    add(Command(kCmdPrint).inMenu(kFile, "&Print...", "Ctrl+P").runs(printCommand));
     add(Command(kCmdSaveLibraryBlock)
             .inMenu(kFile, "Save as &Library Block...")
             .afterSeparator()
@@ -90,11 +91,13 @@ std::vector<Command> buildTable()
             .asRadio()
             .runs(unitsCommand)
             .checkedWhen(inchesChosen));
-    add(Command(kCmdLayoutShape).inMenu(kLayoutMenu, "Layout &Shape...").afterSeparator());
+    add(Command(kCmdLayoutShape).inMenu(kLayoutMenu, "Layout &Shape...").afterSeparator().runs(layoutShapeCommand));
 
     add(Command(kCmdHelp).inMenu(kHelp, "&Help", "F1").runs(helpCommand));
 
-    add(Command(kCmdLevels).onToolbar("Levels", "Manage layout levels (decks): height, color, and shape"));
+    add(Command(kCmdLevels)
+            .onToolbar("Levels", "Manage layout levels (decks): height, color, and shape")
+            .runs(levelsCommand));
     add(Command(kCmd3DView).onToolbar("3D View").runs(view3DCommand));
     add(Command(kCmdHideLabels)
             .onToolbar("Hide Labels", "Toggle track labels and join dots")

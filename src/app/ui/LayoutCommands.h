@@ -8,6 +8,10 @@ namespace layrail {
 
 // The Layout menu: the unit of measure (ids 2016 to 2018) and its radio rules; the Tunnel tool.
 void unitsCommand(CommandContext& context, const CommandCall& call);
+// "Layout Shape...": the baseboard dialog, then the new outline, or the outline drawn on the canvas.
+void layoutShapeCommand(CommandContext& context, const CommandCall& call);
+// The "Levels" tool: the level manager on a layout that has at least one level.
+void levelsCommand(CommandContext& context, const CommandCall& call);
 
 bool millimetresChosen(const CommandContext& context);
 bool centimetresChosen(const CommandContext& context);

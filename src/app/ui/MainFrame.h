@@ -10,6 +10,7 @@
 #include "app/ui/DataFolders.h"
 #include "canvas/CanvasHost.h"
 #include "document/Session.h"
+#include "print/PrintOptions.h"
 
 namespace layrail {
 
@@ -45,6 +46,8 @@ public:
 
     wxPrintData& printData() { return printData_; }
     wxPageSetupDialogData& pageSetupData() { return pageSetupData_; }
+    // How the layout is printed, kept for the run.
+    PrintOptions& printOptions() { return printOptions_; }
 
     // Brings menu items and tools in line with the command table's rules.
     void updateCommandStates();
@@ -92,6 +95,7 @@ private:
     std::string layoutsFolder_ = defaultLayoutsFolder();
     wxPrintData printData_;
     wxPageSetupDialogData pageSetupData_;
+    PrintOptions printOptions_;
 };
 
 } // namespace layrail

@@ -13,7 +13,9 @@ namespace {
 
 constexpr double kHandleReachSquared = 37.0; // within 6 px
 constexpr double kSmallestExtent = 5.0;
-constexpr double kCornerHalfSize = 4.5;
+// A corner square 9 pixels across with its edges on the pixels from -4 to +4, so its 1-pixel pen is
+// sharp.
+constexpr double kCornerHalfSize = 4.0;
 constexpr double kEdgeRadius = 3.0;
 constexpr Colour kHandlePen = rgb(40, 90, 200);
 constexpr Colour kHandleFill = rgb(255, 255, 255);

@@ -24,7 +24,7 @@ enum ContextMenuId : int {
 void CanvasPanel::onRightDown(wxMouseEvent& event)
 {
     guarded([&] {
-        if (toolMode_ != ToolMode::None || leftDragActive())
+        if (toolMode() != ToolMode::None || leftDragActive())
             return;
         if (placement_.active()) {
             turnGhostByStep(placement_, layout());

@@ -1,4 +1,5 @@
 // Keys on the canvas: R turns the ghost, Escape cancels or deselects, Delete and Backspace delete.
+// A drawing tool takes Enter, Backspace and Escape first.
 
 #include "document/DeleteSelection.h"
 #include "canvas/Locks.h"
@@ -11,6 +12,8 @@ void CanvasPanel::onKeyDown(wxKeyEvent& event)
 {
     bool handled = true;
     guarded([&] {
+        if (toolKey(event.GetKeyCode()))
+            return;
         switch (event.GetKeyCode()) {
         case 'R':
         case 'r':
@@ -22,8 +25,6 @@ void CanvasPanel::onKeyDown(wxKeyEvent& event)
         case WXK_ESCAPE:
             if (placement_.active()) {
                 cancelDrag();
-            } else if (toolMode_ != ToolMode::None) {
-                endToolMode();
             } else {
                 deselectAll(layout());
                 selectionChanged();

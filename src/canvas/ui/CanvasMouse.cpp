@@ -1,5 +1,6 @@
 // Left button and motion on the canvas: dropping what the palette carries, selecting, dragging
-// the selection, labels, the rubber band and the Ctrl or Space pan.
+// the selection, labels, the rubber band and the Ctrl or Space pan. The tools' own rules (drawing,
+// shapes, dimension lines, level outlines, resize handles) are in CanvasTools.cpp.
 
 #include <wx/utils.h>
 
@@ -25,7 +26,7 @@ void CanvasPanel::onLeftDown(wxMouseEvent& event)
 {
     guarded([&] {
         SetFocus();
-        if (toolMode_ != ToolMode::None)
+        if (pressOnTool(event))
             return;
         const wxPoint pixel = event.GetPosition();
         if (event.AltDown() && anythingToRotate()) {
@@ -45,7 +46,7 @@ void CanvasPanel::onLeftDown(wxMouseEvent& event)
             beginPan(pixel, PanButton::Left);
             return;
         }
-        if (pressOnLabel(pixel) || pressOnPieceAt(event) || pressOnSceneryAt(event))
+        if (pressOnLabel(pixel) || pressOnPieceAt(event) || pressOnLevelOutline(event) || pressOnSceneryAt(event))
             return;
         pressOnEmptyCanvas(event);
     });
@@ -131,7 +132,7 @@ void CanvasPanel::onLeftUp(wxMouseEvent& event)
 bool CanvasPanel::leftDragActive() const
 {
     return panning_ == PanButton::Left || rotate_.active || move_.pending || move_.moving || labelDrag_.active() ||
-           rubberBand_;
+           rubberBand_ || toolDragActive();
 }
 
 bool CanvasPanel::selectionDragActive() const
@@ -143,6 +144,8 @@ void CanvasPanel::finishLeftDrags(wxPoint pixel)
 {
     if (panning_ == PanButton::Left)
         endPan();
+    if (toolDragActive())
+        finishToolDrag(toolPointer(pixel));
     if (rotate_.active) {
         endRotateDrag(rotate_);
         flashTimer_.Stop();
@@ -170,11 +173,13 @@ void CanvasPanel::finishLeftDrags(wxPoint pixel)
 void CanvasPanel::onLeftDoubleClick(wxMouseEvent& event)
 {
     guarded([&] {
-        if (toolMode_ != ToolMode::None || event.AltDown() || placement_.active())
+        if (toolMode() != ToolMode::None || event.AltDown() || placement_.active())
             return;
         const int piece = hitPiece(layout(), view_, event.GetX(), event.GetY());
-        if (piece == -1)
+        if (piece == -1) {
+            doubleClickOnItem(event);
             return;
+        }
         cancelMove(move_);
         release();
         applyResult(clonePiece(layout(), piece));
@@ -201,6 +206,8 @@ void CanvasPanel::onMotion(wxMouseEvent& event)
 void CanvasPanel::dragMotion(const wxMouseEvent& event)
 {
     const wxPoint pixel = event.GetPosition();
+    if (toolMotion(event))
+        return;
     if (placement_.active()) {
         updateSnap(placement_, layout(), toWorld(pixel));
         Refresh();
@@ -218,6 +225,8 @@ void CanvasPanel::dragMotion(const wxMouseEvent& event)
     } else if (rubberBand_) {
         bandEnd_ = pixel;
         Refresh();
+    } else {
+        updateHoverCursor(pixel);
     }
 }
 

@@ -49,6 +49,7 @@ void paintSnapTarget(DrawTarget& target, const CanvasView& view, const Layout& l
 void CanvasPanel::paintOverlays(DrawTarget& target)
 {
     paintRubberBand(target);
+    paintToolOverlay(target);
     paintSnapTarget(target, view_, layout(), placement_.palette.snap);
     if (move_.moving)
         paintSnapTarget(target, view_, layout(), move_.snap);

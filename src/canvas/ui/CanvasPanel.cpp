@@ -92,30 +92,13 @@ void CanvasPanel::zoomActual()
     Refresh();
 }
 
-void CanvasPanel::setToolMode(ToolMode mode)
-{
-    toolMode_ = mode;
-    restoreCursor();
-}
-
-void CanvasPanel::endToolMode()
-{
-    setToolMode(ToolMode::None);
-    host_.toolEnded();
-    Refresh();
-}
-
-void CanvasPanel::restoreCursor()
-{
-    SetCursor(toolMode_ == ToolMode::None ? wxNullCursor : wxCursor(wxCURSOR_CROSS));
-}
-
 void CanvasPanel::paintCanvas(wxGCDC& dc)
 {
     const wxSize size = GetClientSize();
     WxDrawTarget target(dc);
     renderLayout(layout(), target, view_, size.x, size.y, switchedOptions(layout()));
     drawRulers(target, view_, layout().units, size.x, size.y);
+    paintResizeHandles(target);
     updateElevationStatus();
     paintOverlays(target);
 }
@@ -255,6 +238,8 @@ void CanvasPanel::abandonDrags()
     flashTimer_.Stop();
     rubberBand_ = false;
     labelDrag_ = LabelDrag{};
+    if (toolDragActive())
+        tool_.reset();
     if (panning_ != PanButton::None)
         endPan();
     release();
@@ -288,11 +273,14 @@ void CanvasPanel::onCaptureLost(wxMouseCaptureLostEvent&)
 {
     // Another window took the mouse (a message box, the window manager): every button drag ends
     // here as a release would end it, so a moved or turned selection is joined where it stands and
-    // committed. The rubber band selects nothing; the palette ghost keeps following the pointer.
+    // committed. The rubber band selects nothing; the palette ghost keeps following the pointer; a
+    // drag of a shape, a line, an outline or a handle ends where the pointer was last seen.
     guarded([&] {
         rubberBand_ = false;
         if (panning_ != PanButton::None)
             endPan();
+        if (toolDragActive())
+            finishToolDrag(lastToolPointer_);
         finishLeftDrags(wxPoint());
     });
     Refresh();

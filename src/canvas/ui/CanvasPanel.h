@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include <wx/panel.h>
@@ -13,6 +14,7 @@
 #include "canvas/PlacementDrag.h"
 #include "canvas/Rotate.h"
 #include "canvas/ToolMode.h"
+#include "canvas/tools/CanvasTool.h"
 #include "document/EditResult.h"
 #include "document/Layout.h"
 #include "document/Session.h"
@@ -43,11 +45,15 @@ public:
     void resetView();
     void zoomActual();
 
-    ToolMode toolMode() const { return toolMode_; }
-    // Also sets the cursor the mode works with.
+    // The drawing tool the toolbar or the baseboard dialog chose; None for plain editing (the drags
+    // of shapes, dimension lines, level outlines and resize handles included).
+    ToolMode toolMode() const;
+    // Starts the mode's tool (None: plain editing) and sets the cursor the tool works with.
     void setToolMode(ToolMode mode);
     // Leaves the measuring, polygon or outline tool (mode 0, normal cursor) and tells the host.
     void endToolMode();
+    // The tool that has the mouse now: the drawing tool, or the drag under way; null for neither.
+    const CanvasTool* activeTool() const { return tool_.get(); }
 
     bool isPanning() const { return panning_ != PanButton::None; }
 
@@ -97,6 +103,29 @@ private:
     void onKeyDown(wxKeyEvent& event);
     void onCaptureLost(wxMouseCaptureLostEvent& event);
     void onFlashTimer(wxTimerEvent& event);
+
+    // The active tool (CanvasTools.cpp). A drawing tool takes every press until it ends; the drags of
+    // plain editing take the press their rule wants and give the mouse back at the release.
+    ToolPointer toolPointer(wxPoint pixel, bool shift = false, bool ctrl = false, bool alt = false) const;
+    ToolPointer toolPointer(const wxMouseEvent& event) const;
+    bool drawingToolActive() const;
+    bool toolDragActive() const;
+    bool pressOnTool(const wxMouseEvent& event);
+    bool pressOnLevelOutline(const wxMouseEvent& event);
+    bool startToolDrag(std::unique_ptr<CanvasTool> tool, const ToolPointer& pointer);
+    bool toolMotion(const wxMouseEvent& event);
+    void finishToolDrag(const ToolPointer& pointer);
+    bool toolKey(int keyCode);
+    void applyToolResult(const EditResult& result);
+    void dropTool();
+    // A double-click on something that is not a piece: "Resize Scenery" or "Shape Properties".
+    void doubleClickOnItem(const wxMouseEvent& event);
+    void editSceneryScale(int itemId);
+    void editShapeProperties(int shapeId);
+    void paintToolOverlay(DrawTarget& target);
+    void paintResizeHandles(DrawTarget& target);
+    void showCursor(ToolCursor cursor);
+    void updateHoverCursor(wxPoint pixel);
 
     // Left press, tried in order; each returns true when it took the press.
     bool pressDropsCarriedItem();
@@ -153,7 +182,10 @@ private:
     CanvasHost& host_;
     Session::Subscription subscription_;
     CanvasView view_;
-    ToolMode toolMode_ = ToolMode::None;
+
+    std::unique_ptr<CanvasTool> tool_;
+    ToolPointer lastToolPointer_;
+    ToolCursor cursorShown_ = ToolCursor::Normal;
 
     PlacementState placement_;
     MoveDrag move_;
