@@ -1,6 +1,7 @@
 #include "canvas/GapFindings.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <unordered_map>
 
@@ -17,7 +18,14 @@ std::string format(const char* pattern, double a, double b = 0.0, double c = 0.0
     return text;
 }
 
-std::string where(const Point& p) { return format("x %.1f, y %.1f", p.x, p.y); }
+// A coordinate to one decimal; a hair below zero shows as 0.0, not -0.0.
+double tenths(double value)
+{
+    const double rounded = std::round(value * 10.0) / 10.0;
+    return rounded == 0.0 ? 0.0 : rounded;
+}
+
+std::string where(const Point& p) { return format("x %.1f, y %.1f", tenths(p.x), tenths(p.y)); }
 
 // The layout's pieces by id, looked up once for all rows.
 class PieceLookup {
@@ -38,10 +46,10 @@ private:
     std::unordered_map<int, const PlacedPiece*> byId_;
 };
 
-std::string pieceText(const PieceLookup& pieces, int id)
+std::string pieceText(const PieceLookup& pieces, int id, const char* word = "piece")
 {
     const PlacedPiece* piece = pieces.find(id);
-    return "piece " + std::to_string(id) + " (" + (piece ? piece->article : std::string("?")) + ")";
+    return word + (" " + std::to_string(id)) + " (" + (piece ? piece->article : std::string("?")) + ")";
 }
 
 PlanArea around(const std::vector<Point>& points, double margin)
@@ -83,7 +91,7 @@ GapFinding crossingFinding(const PieceLookup& pieces, const LowCrossing& crossin
     f.kind = "Low crossing";
     f.where = where(crossing.at);
     const double shortBy = crossing.headroom - crossing.clearance();
-    f.details = pieceText(pieces, crossing.upper) + format(" at %.1f mm over ", crossing.upperHeight) +
+    f.details = pieceText(pieces, crossing.upper, "Piece") + format(" at %.1f mm over ", crossing.upperHeight) +
                 pieceText(pieces, crossing.lower) +
                 format(" at %.1f mm: %.1f mm clear, %.0f mm needed, %.1f mm short", crossing.lowerHeight,
                        crossing.clearance(), crossing.headroom, shortBy);

@@ -107,6 +107,40 @@ std::vector<TrackEnd> findOpenEnds(const ReportPieces& pieces)
     return ends;
 }
 
+namespace {
+
+// The end that lies nearest ahead of each end, in line with it and facing it (-1 for none): only
+// such ends can be joined by straights, and an end further along the same line is cut off by it.
+std::vector<int> nearestInLine(const std::vector<TrackEnd>& ends, const SpatialGrid& grid)
+{
+    std::vector<int> nearest(ends.size(), -1);
+    std::vector<int> nearby;
+    for (size_t i = 0; i < ends.size(); ++i) {
+        const TrackEnd& a = ends[i];
+        const double x = a.world.x, y = a.world.y, h = degToRad(a.world.heading);
+        const double farX = x + std::cos(h) * kFillGapReach, farY = y + std::sin(h) * kFillGapReach;
+        grid.query(std::min(x, farX) - kFillOffset, std::min(y, farY) - kFillOffset, std::max(x, farX) + kFillOffset,
+                   std::max(y, farY) + kFillOffset, nearby);
+        double best = kFillGapReach;
+        for (int j : nearby) {
+            if (static_cast<size_t>(j) == i || !sameTrack(a, ends[j]))
+                continue;
+            const TrackGap gap = measure(a, ends[j]);
+            const bool inLine =
+                gap.offset <= kFillOffset && gap.angleError <= kJointFacingTolerance && along(a, ends[j]) > 0.0;
+            // Equally near ends (which lie on each other) go to the first in the list.
+            const bool nearer = gap.distance < best || (gap.distance == best && (nearest[i] == -1 || j < nearest[i]));
+            if (inLine && nearer) {
+                best = gap.distance;
+                nearest[i] = j;
+            }
+        }
+    }
+    return nearest;
+}
+
+} // namespace
+
 std::vector<TrackGap> findGaps(const std::vector<TrackEnd>& ends)
 {
     SpatialGrid grid(kEndGridCell);
@@ -129,24 +163,22 @@ std::vector<TrackGap> findGaps(const std::vector<TrackEnd>& ends)
             addFill(gap);
             found.emplace_back(i * ends.size() + j, std::move(gap));
         }
-
-        // Further ends are worth a search for straights only when they lie ahead in line.
-        const double h = degToRad(a.world.heading);
-        const double farX = x + std::cos(h) * kFillGapReach, farY = y + std::sin(h) * kFillGapReach;
-        grid.query(std::min(x, farX) - kFillOffset, std::min(y, farY) - kFillOffset, std::max(x, farX) + kFillOffset,
-                   std::max(y, farY) + kFillOffset, nearby);
-        for (int j : nearby) {
-            if (static_cast<size_t>(j) <= i || !sameTrack(a, ends[j]))
-                continue;
-            TrackGap gap = measure(a, ends[j]);
-            if (gap.distance <= kNearMissDistance || gap.distance > kFillGapReach || gap.offset > kFillOffset ||
-                gap.angleError > kJointFacingTolerance || along(a, ends[j]) <= 0.0)
-                continue;
-            addFill(gap);
-            if (gap.fillFound)
-                found.emplace_back(i * ends.size() + j, std::move(gap));
-        }
     }
+
+    // Further apart, two ends that are each other's nearest in line are a gap when straights fill it.
+    const std::vector<int> nearest = nearestInLine(ends, grid);
+    for (size_t i = 0; i < ends.size(); ++i) {
+        const int j = nearest[i];
+        if (j <= static_cast<int>(i) || nearest[static_cast<size_t>(j)] != static_cast<int>(i))
+            continue;
+        TrackGap gap = measure(ends[i], ends[static_cast<size_t>(j)]);
+        if (gap.distance <= kNearMissDistance)
+            continue;
+        addFill(gap);
+        if (gap.fillFound)
+            found.emplace_back(i * ends.size() + static_cast<size_t>(j), std::move(gap));
+    }
+
     std::sort(found.begin(), found.end(), [](const auto& l, const auto& r) { return l.first < r.first; });
     std::vector<TrackGap> gaps;
     gaps.reserve(found.size());

@@ -97,6 +97,18 @@ TEST(GapReport, FarGapsAppearOnlyWhenStraightsCloseThem)
     EXPECT_TRUE(buildGapReport(aside).gaps.empty());
 }
 
+TEST(GapReport, AnEndInBetweenCutsOffTheEndsBeyondIt)
+{
+    Layout layout = gapscenario::straightGap(188.3);
+    gapscenario::layPiece(layout, "24188", Pose{564.9 + 376.6, 0.0, 0.0});
+    const GapReport report = buildGapReport(layout);
+    ASSERT_EQ(report.gaps.size(), 2u);
+    EXPECT_EQ(fillArticles(report.gaps[0]), "24188");
+    EXPECT_EQ(report.gaps[1].a.piece, 2);
+    EXPECT_EQ(report.gaps[1].b.piece, 3);
+    EXPECT_EQ(fillArticles(report.gaps[1]), "24188 + 24188");
+}
+
 TEST(GapReport, NearMissNeedsOneSystemOneLevelAndTwentyDegrees)
 {
     auto report = [](const std::string& second, int level, double heading) {

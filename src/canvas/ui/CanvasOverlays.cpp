@@ -54,6 +54,7 @@ void CanvasPanel::paintOverlays(DrawTarget& target)
     paintPaletteGhost(target);
     paintSceneryGhost(target);
     paintRotationReadout(target);
+    paintSpots(target, view_, spots_);
 }
 
 void CanvasPanel::paintRubberBand(DrawTarget& target)

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <wx/panel.h>
 #include <wx/timer.h>
@@ -12,6 +13,7 @@
 #include "canvas/Move.h"
 #include "canvas/PlacementDrag.h"
 #include "canvas/Rotate.h"
+#include "canvas/SpotHighlight.h"
 #include "canvas/ToolMode.h"
 #include "document/EditResult.h"
 #include "document/Layout.h"
@@ -78,6 +80,12 @@ public:
 
     // Everything the canvas shows, in paint order, onto an anti-aliasing context of the client size.
     void paintCanvas(wxGCDC& dc);
+
+    // Marks spots over the plan (the two ends of a gap, a crossing) and shows the area around them,
+    // until clearSpots.
+    void showSpots(const std::vector<Point>& spots, const PlanArea& area);
+    void clearSpots();
+    const std::vector<Point>& spots() const { return spots_; }
 
 private:
     enum class PanButton { None, Left, Middle };
@@ -171,6 +179,8 @@ private:
 
     bool hasLabelDropPoint_ = false;
     Point labelDropPoint_;
+
+    std::vector<Point> spots_;
 
     PanButton panning_ = PanButton::None;
     wxPoint panPress_;
