@@ -21,6 +21,8 @@ namespace layrail {
 
 namespace {
 
+constexpr int kFastEdgesDpi = 150;
+
 struct SurfaceDeleter {
     void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
 };
@@ -70,6 +72,10 @@ std::string drawPng(const Layout& layout, const ExportLayoutPlan& plan, const Pl
         return cairoError(cairo_surface_status(surface.get()));
     {
         Context cr(cairo_create(surface.get()));
+        // At print resolutions sixteen shades of edge coverage look as smooth as cairo's finest and
+        // take half the time.
+        if (dpi >= kFastEdgesDpi)
+            cairo_set_antialias(cr.get(), CAIRO_ANTIALIAS_FAST);
         cairo_scale(cr.get(), dpi / kUnitsPerInch, dpi / kUnitsPerInch);
         drawPage(cr.get(), layout, plan, page, options);
         if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS)
