@@ -12,6 +12,9 @@ namespace {
 
 // Pagination counts in whole pixels; it works on tenths of a unit so a page keeps its exact size.
 constexpr int kFine = 10;
+// The extent follows the pieces' centre lines; their beds, join dots and labels reach this far
+// beyond them, and a picture of the plan's own size must not cut them off.
+constexpr double kTrackReachMm = 25.0;
 
 PrintOptions printOptionsFor(const PlanExportOptions& options)
 {
@@ -28,16 +31,21 @@ PrintOptions printOptionsFor(const PlanExportOptions& options)
 PrintExtent extentFor(const Layout& layout, const PlanExportOptions& options)
 {
     const PrintOptions print = printOptionsFor(options);
-    if (options.levels != PlanLevels::One || options.level == layout.activeLevel)
-        return printExtent(layout, print);
-    Layout measured;
-    measured.activeLevel = options.level;
-    for (const PlacedPiece& piece : layout.pieces)
-        if (piece.level == options.level)
-            measured.pieces.push_back(piece);
-    measured.scenery = layout.scenery;
-    measured.baseboard.vertices = layout.baseboard.vertices;
-    return printExtent(measured, print);
+    PrintExtent extent;
+    if (options.levels != PlanLevels::One || options.level == layout.activeLevel) {
+        extent = printExtent(layout, print);
+    } else {
+        Layout measured;
+        measured.activeLevel = options.level;
+        for (const PlacedPiece& piece : layout.pieces)
+            if (piece.level == options.level)
+                measured.pieces.push_back(piece);
+        measured.scenery = layout.scenery;
+        measured.baseboard.vertices = layout.baseboard.vertices;
+        extent = printExtent(measured, print);
+    }
+    return PrintExtent{extent.minX - kTrackReachMm, extent.minY - kTrackReachMm, extent.maxX + kTrackReachMm,
+                       extent.maxY + kTrackReachMm};
 }
 
 RenderOptions renderOptionsFor(const Layout& layout, const PlanExportOptions& options)

@@ -13,7 +13,7 @@ namespace layrail {
 // numbers in the margins and a caption. In the page's units; drawn after the plan.
 void drawTileMarks(DrawTarget& target, const ExportPage& page, int scaleDenominator);
 
-// "Page 2 of 6 - row 1 of 2, column 2 of 3 - scale 1:1 - ..." under the printed area.
+// "Page 2 of 6 (row 1, column 2) - scale 1:1 - ..." under the printed area.
 std::string tileCaption(const ExportPage& page, int scaleDenominator);
 
 } // namespace layrail

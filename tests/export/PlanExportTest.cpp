@@ -291,14 +291,41 @@ TEST(ExportPages, OneLevelLeavesTheOthersOut)
     const ExportLayoutPlan plan = planExport(layout, o);
     EXPECT_EQ(plan.render.levels, LevelsShown::One);
     EXPECT_EQ(plan.render.level, 2);
-    // The extent is the upper piece's alone: it fills the page's width.
+    // The extent is the upper piece's alone: it sits in the middle of the page, filling most of it.
     const ExportPage& page = plan.pages.at(0);
-    EXPECT_GT(page.view.zoom * 188.3, 0.9 * page.width);
+    EXPECT_NEAR(page.view.projectX(5000 + 94.15), page.width / 2.0, 0.1);
+    EXPECT_GT(page.view.zoom * 188.3, 0.6 * page.width);
 
     o.levels = PlanLevels::All;
     EXPECT_EQ(planExport(layout, o).render.levels, LevelsShown::All);
     o.levels = PlanLevels::Active;
     EXPECT_EQ(planExport(layout, o).render.level, layout.activeLevel);
+}
+
+TEST_F(ExportTest, PictureAtTrueScaleKeepsTheWholeTrackBed)
+{
+    Layout layout = withLevel();
+    lay(layout, "24188", 0, 0, 0);
+    PlanExportOptions o = options(PlanFormat::Png);
+    o.scaling = PlanScaling::TrueScale;
+    o.scaleDenominator = 2;
+    o.dpi = 254; // a pixel is a tenth of a millimetre on paper
+    const std::string path = file("bed.png");
+    ASSERT_EQ(exportPlan(layout, o, path), "");
+    const Picture picture(path);
+    ASSERT_TRUE(picture.ok());
+    // The bed, 37.4 mm across, is 18.7 mm on paper at 1:2, with white above and below it.
+    int top = -1, bottom = -1;
+    const int x = picture.width() / 4;
+    for (int y = 0; y < picture.height(); ++y) {
+        if (picture.white(x, y))
+            continue;
+        top = top < 0 ? y : top;
+        bottom = y;
+    }
+    ASSERT_GT(top, 0);
+    EXPECT_LT(bottom, picture.height() - 1);
+    EXPECT_NEAR((bottom - top + 1) / 10.0, 18.7 + 0.26, 0.3);
 }
 
 TEST_F(ExportTest, FailuresWriteNothingAndKeepTheOldFile)
