@@ -4,9 +4,10 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Where `make install` puts the program; DESTDIR stages the whole tree elsewhere.
 PREFIX ?= /usr/local
 DESTDIR ?=
-# The install and package tests need the desktop's checking tools and the Debian packaging tools.
-PACKAGES := cmake make g++ pkg-config libcairo2-dev libwxgtk3.2-dev libgl-dev libglu1-mesa-dev libgtest-dev libbenchmark-dev xvfb xauth \
-            desktop-file-utils shared-mime-info dpkg-dev groff-base
+# The install and package tests need the desktop's checking tools and the Debian packaging tools;
+# the export tests read PDFs with poppler's tools.
+PACKAGES := cmake make g++ pkg-config libcairo2-dev libpng-dev libwxgtk3.2-dev libgl-dev libglu1-mesa-dev libgtest-dev libbenchmark-dev xvfb xauth \
+            desktop-file-utils shared-mime-info dpkg-dev groff-base poppler-utils
 # Only `make fuzz` needs these: libFuzzer comes with clang.
 FUZZ_PACKAGES := cmake make clang-14 libfuzzer-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

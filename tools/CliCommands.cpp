@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "CliFormat.h"
+#include "CliOptions.h"
 #include "catalog/TrackCatalog.h"
 #include "document/ConnectorMatching.h"
 #include "document/LayoutCheck.h"
@@ -19,11 +20,6 @@ void printLine(const std::string& line)
 {
     std::fputs(line.c_str(), stdout);
     std::fputc('\n', stdout);
-}
-
-void printError(const std::string& message)
-{
-    std::fprintf(stderr, "layrail-cli: %s\n", message.c_str());
 }
 
 const CatalogPiece* findArticle(const std::string& article)
@@ -80,6 +76,12 @@ int preparePoseQuery(const std::vector<std::string>& args, PoseQuery& query)
 }
 
 } // namespace
+
+bool readLayoutFile(const std::string& path, Layout& layout)
+{
+    std::string name;
+    return readFile(path, layout, name);
+}
 
 int runCatalog(const std::vector<std::string>& args)
 {

@@ -64,4 +64,47 @@ std::string compatLine(const CompatibilityResult& compat)
            systemName(compat.otherSystem) + "\"";
 }
 
+namespace {
+
+std::string endRef(const TrackEnd& end) { return std::to_string(end.piece) + ":" + std::to_string(end.connector); }
+
+std::string gapLine(const TrackGap& gap)
+{
+    std::string line = std::string(gap.nearMiss ? "near" : "gap") + " a=" + endRef(gap.a) + " b=" + endRef(gap.b) +
+                       " distance=" + cliReal(gap.distance) + " offset=" + cliReal(gap.offset) +
+                       " angle=" + cliReal(gap.angleError) + " fill=";
+    if (!gap.fillFound)
+        return line + "-";
+    std::string articles;
+    for (const std::string& article : gap.fill.articles)
+        articles += (articles.empty() ? "" : "+") + article;
+    return line + articles + " total=" + cliReal(gap.fill.total);
+}
+
+} // namespace
+
+std::vector<std::string> gapLines(const GapReport& report)
+{
+    std::vector<std::string> lines;
+    for (const TrackEnd& end : report.openEnds)
+        lines.push_back("open piece=" + std::to_string(end.piece) + " connector=" + std::to_string(end.connector) +
+                        " x=" + cliReal(end.world.x) + " y=" + cliReal(end.world.y) +
+                        " heading=" + cliReal(end.world.heading) + " level=" + std::to_string(end.level));
+    for (const TrackGap& gap : report.gaps)
+        lines.push_back(gapLine(gap));
+    for (const LowCrossing& c : report.crossings)
+        lines.push_back("crossing lower=" + std::to_string(c.lower) + " upper=" + std::to_string(c.upper) +
+                        " x=" + cliReal(c.at.x) + " y=" + cliReal(c.at.y) + " lowerz=" + cliReal(c.lowerHeight) +
+                        " upperz=" + cliReal(c.upperHeight) + " clearance=" + cliReal(c.clearance()) +
+                        " headroom=" + cliReal(c.headroom));
+    for (const SteepGrade& g : report.grades) {
+        std::string ids;
+        for (int id : g.pieces)
+            ids += (ids.empty() ? "" : ",") + std::to_string(id);
+        lines.push_back("grade pieces=" + ids + " grade=" + cliReal(g.grade) + " limit=" + cliReal(kSteepGradeLimit) +
+                        " x=" + cliReal((g.minX + g.maxX) / 2.0) + " y=" + cliReal((g.minY + g.maxY) / 2.0));
+    }
+    return lines;
+}
+
 } // namespace layrail

@@ -6,6 +6,8 @@ namespace layrail {
 enum CommandId : int {
     kCmdImportLayout = 1900,
     kCmdExportLayout = 1901,
+    kCmdExportPlan = 1902,
+    kCmdExportPieceList = 1903,
     kCmd3DView = 2000,
     kCmdSaveLibraryBlock = 2001,
     kCmdUndo = 2002,
@@ -27,6 +29,7 @@ enum CommandId : int {
     kCmdUnitsInches = 2018,
     kCmdLevels = 2019,
     kCmdHelp = 2022,
+    kCmdCheckLayout = 2023,
     kCmdOpenLayout = 5000,
     kCmdCloseLayout = 5001,
     kCmdNewLayout = 5002,

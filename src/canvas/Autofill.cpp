@@ -188,6 +188,19 @@ std::vector<FillSolution> searchFills(const std::vector<const CatalogPiece*>& ca
     return solutions;
 }
 
+std::vector<FillSolution> straightFills(const Connector& from, const Connector& to, TrackSystem system)
+{
+    const double d = std::hypot(to.x - from.x, to.y - from.y);
+    if (d < kTouching || facingError(from.heading, to.heading) > kJointFacingTolerance)
+        return {};
+    const double h = degToRad(from.heading);
+    return searchFills(fillCandidates(system), d, [&](const FillSolution& s) {
+        const double farX = from.x + std::cos(h) * s.total;
+        const double farY = from.y + std::sin(h) * s.total;
+        return std::hypot(farX - to.x, farY - to.y) <= kEndMatch;
+    });
+}
+
 std::string fillLine(const FillSolution& solution)
 {
     std::string line;
@@ -229,17 +242,8 @@ AutofillPlan planAutofill(Layout& layout)
     const TrackSystem system = catA->connectorSystem(plan.gap.a.connector);
     // Straights run on from A's end; a fill is offered only when its far end lands on B's end.
     const bool sameTrack = system == catB->connectorSystem(plan.gap.b.connector) && a->level == b->level;
-    if (plan.gap.headingDifference > kStraightFacing && sameTrack) {
-        const Connector from = plan.gap.a.world;
-        const Connector to = plan.gap.b.world;
-        const double h = degToRad(from.heading);
-        plan.solutions = searchFills(fillCandidates(system), d, [&](const FillSolution& s) {
-            const double farX = from.x + std::cos(h) * s.total;
-            const double farY = from.y + std::sin(h) * s.total;
-            return std::hypot(farX - to.x, farY - to.y) <= kEndMatch &&
-                   facingError(from.heading, to.heading) <= kJointFacingTolerance;
-        });
-    }
+    if (plan.gap.headingDifference > kStraightFacing && sameTrack)
+        plan.solutions = straightFills(plan.gap.a.world, plan.gap.b.world, system);
     if (plan.solutions.empty())
         return refuse(
             layout, std::move(plan),

@@ -51,6 +51,10 @@ std::vector<FillSolution> searchFills(const std::vector<const CatalogPiece*>& ca
 std::vector<FillSolution> searchFills(const std::vector<const CatalogPiece*>& candidates, double gap,
                                       const std::function<bool(const FillSolution&)>& accept);
 
+// The fills of straights of the system that close the gap from one end to the other: laid from
+// the first end, their far end lands on the second (within 1 mm), which faces the first.
+std::vector<FillSolution> straightFills(const Connector& from, const Connector& to, TrackSystem system);
+
 // A line of the choice list: "24188  (188.3 mm)".
 std::string fillLine(const FillSolution& solution);
 

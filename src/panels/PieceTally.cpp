@@ -55,7 +55,9 @@ const HelixKit* kitOrDefault(const std::string& kitId)
     return kit ? kit : findHelixKit(defaultHelixKitId());
 }
 
-std::string rowName(const std::string& article)
+} // namespace
+
+std::string tallyName(const std::string& article)
 {
     if (const CatalogPiece* piece = TrackCatalog::instance().find(article))
         return piece->description;
@@ -63,8 +65,6 @@ std::string rowName(const std::string& article)
         return def->name;
     return article;
 }
-
-} // namespace
 
 const std::vector<std::string>& deckTrackOf(const std::string& article)
 {
@@ -149,7 +149,7 @@ std::vector<TallyRow> tallyRows(const TallyMap& counts)
     std::vector<TallyRow> rows;
     rows.reserve(counts.size() + 5);
     for (const auto& [article, count] : counts)
-        rows.push_back({rowName(article), std::to_string(count), false});
+        rows.push_back({tallyName(article), std::to_string(count), false});
 
     const Accessories needed = accessoriesFor(counts);
     if (needed.total() > 0) {

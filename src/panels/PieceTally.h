@@ -61,6 +61,10 @@ struct Tally {
 // spoke extensions in packs, the scenery the store sells and the curves of every helix.
 TallyMap countTally(const Layout& layout, const StoreTable& store);
 
+// What the list calls an article: the track catalog's description, the scenery catalog's name,
+// else the article itself.
+std::string tallyName(const std::string& article);
+
 // The rows of the list: one per article in map order, named by the track or scenery catalog,
 // then, when any is needed, "We Recommend" and the accessory rows.
 std::vector<TallyRow> tallyRows(const TallyMap& counts);

@@ -74,6 +74,8 @@ TEST_F(MainFrameTest, MenuBarHoldsEveryCommandWithItsLabelAndKind)
         {kCmdSaveAs, "Save &As...\tCtrl+Shift+S", wxITEM_NORMAL},
         {kCmdImportLayout, "&Import Layout...", wxITEM_NORMAL},
         {kCmdExportLayout, "&Export Layout...", wxITEM_NORMAL},
+        {kCmdExportPlan, "Expor&t Plan...", wxITEM_NORMAL},
+        {kCmdExportPieceList, "Expo&rt Piece List...", wxITEM_NORMAL},
         {kCmdCloseLayout, "&Close Layout\tCtrl+W", wxITEM_NORMAL},
         {kCmdPageSetup, "Page Set&up...", wxITEM_NORMAL},
         {kCmdPrintPreview, "Print Pre&view...", wxITEM_NORMAL},
@@ -93,6 +95,7 @@ TEST_F(MainFrameTest, MenuBarHoldsEveryCommandWithItsLabelAndKind)
         {kCmdUnitsCentimetres, "Centimetres (cm)", wxITEM_RADIO},
         {kCmdUnitsInches, "Inches (in)", wxITEM_RADIO},
         {kCmdLayoutShape, "Layout &Shape...", wxITEM_NORMAL},
+        {kCmdCheckLayout, "&Check Layout...", wxITEM_NORMAL},
         {kCmdHelp, "&Help\tF1", wxITEM_NORMAL},
     };
     for (const Item& item : items) {
@@ -108,7 +111,7 @@ TEST_F(MainFrameTest, MenuBarHoldsEveryCommandWithItsLabelAndKind)
     EXPECT_TRUE(bar.IsChecked(kCmdShowGrid));
     EXPECT_TRUE(bar.IsChecked(kCmdSnap));
     EXPECT_TRUE(bar.IsChecked(kCmdUnitsMillimetres));
-    EXPECT_EQ(bar.GetMenu(0)->GetMenuItemCount(), 18u);
+    EXPECT_EQ(bar.GetMenu(0)->GetMenuItemCount(), 20u);
 
     const wxMenu* layoutMenu = bar.GetMenu(3);
     ASSERT_GE(layoutMenu->GetMenuItemCount(), 1u);

@@ -1,7 +1,8 @@
 // The folders of src/ are layered: catalog < document < render < canvas, panels, view3d, print,
 // export, dialogs < app. A file includes from its own folder and from folders below it, never from
 // above; the middle folders stay out of each other's way except where listed. Files outside ui/
-// folders are the wx-free core: no wx header, nothing from a ui/ folder.
+// folders are the wx-free core: no wx header, nothing from a ui/ folder; cairo and libpng belong to
+// the export library and the windows.
 //
 // Run it alone with: ctest -R IncludeRules (or build/tests/test_layering).
 
@@ -32,10 +33,10 @@ const std::map<std::string, int>& folderRanks()
 }
 
 // Includes between folders of the same rank that the design wants: the palette hands its rows to
-// the canvas.
+// the canvas; plan export lays out its pages with the printout's extent and pagination.
 const std::set<std::pair<std::string, std::string>>& sidewaysAllowed()
 {
-    static const std::set<std::pair<std::string, std::string>> allowed = {{"panels", "canvas"}};
+    static const std::set<std::pair<std::string, std::string>> allowed = {{"panels", "canvas"}, {"export", "print"}};
     return allowed;
 }
 
@@ -68,6 +69,10 @@ std::vector<std::string> includeProblems(const std::string& path, const std::str
             const bool wx = target.rfind("wx/", 0) == 0;
             if (wx && (!inUiFolder(path) || folder == "export"))
                 problems.push_back(where + "wx header <" + target + "> in wx-free code");
+            // The core stays free of cairo and libpng: only the export library and windows draw with them.
+            const bool drawingLibrary = target.rfind("cairo", 0) == 0 || target == "png.h";
+            if (drawingLibrary && folder != "export" && !inUiFolder(path))
+                problems.push_back(where + "drawing library header <" + target + "> in the core");
             continue;
         }
         if (target.find('/') == std::string::npos)
@@ -134,6 +139,13 @@ TEST(IncludeRules, EachKindOfWrongIncludeIsFound)
         {"panels/ui/PiecePreviewPopup.cpp", "#include \"view3d/Scene.h\"\n", true},
         {"render/Renderer.cpp", "#include <wx/dc.h>\n", true},
         {"export/CairoTarget.cpp", "#include <wx/image.h>\n", true},
+        {"render/LayoutRenderer.cpp", "#include <cairo.h>\n", true},
+        {"print/Pagination.cpp", "#include <cairo-pdf.h>\n", true},
+        {"canvas/GapReport.cpp", "#include <png.h>\n", true},
+        {"export/PlanExport.cpp", "#include <cairo-pdf.h>\n#include \"print/Pagination.h\"\n", false},
+        {"render/ui/WxDrawTarget.cpp", "#include <cairo.h>\n", false},
+        {"export/PlanExport.cpp", "#include \"canvas/GapReport.h\"\n", true},
+        {"print/Pagination.cpp", "#include \"export/PlanExport.h\"\n", true},
         {"canvas/HitTest.cpp", "#include \"render/ui/WxDrawTarget.h\"\n", true},
         {"tools/Whatever.cpp", "#include \"catalog/TrackCatalog.h\"\n", true},
         {"panels/ui/PalettePanel.cpp", "#include \"canvas/ui/CanvasPanel.h\"\n", false},

@@ -8,6 +8,7 @@
 
 #include "app/CommandIds.h"
 #include "app/ui/EditCommands.h"
+#include "app/ui/ExportCommands.h"
 #include "app/ui/FileCommands.h"
 #include "app/ui/LayoutCommands.h"
 #include "app/ui/PrintCommands.h"
@@ -35,6 +36,8 @@ std::vector<Command> buildTable()
     add(Command(kCmdSaveAs).inMenu(kFile, "Save &As...", "Ctrl+Shift+S").runs(saveAsCommand));
     add(Command(kCmdImportLayout).inMenu(kFile, "&Import Layout...").afterSeparator().runs(importLayoutCommand));
     add(Command(kCmdExportLayout).inMenu(kFile, "&Export Layout...").runs(exportLayoutCommand));
+    add(Command(kCmdExportPlan).inMenu(kFile, "Expor&t Plan...").runs(exportPlanCommand));
+    add(Command(kCmdExportPieceList).inMenu(kFile, "Expo&rt Piece List...").runs(exportPieceListCommand));
     add(Command(kCmdCloseLayout).inMenu(kFile, "&Close Layout", "Ctrl+W").afterSeparator().runs(newLayoutCommand));
     add(Command(kCmdPageSetup).inMenu(kFile, "Page Set&up...").afterSeparator().runs(pageSetupCommand));
     add(Command(kCmdPrintPreview).inMenu(kFile, "Print Pre&view...").runs(printPreviewCommand));
@@ -92,6 +95,7 @@ std::vector<Command> buildTable()
             .runs(unitsCommand)
             .checkedWhen(inchesChosen));
     add(Command(kCmdLayoutShape).inMenu(kLayoutMenu, "Layout &Shape...").afterSeparator().runs(layoutShapeCommand));
+    add(Command(kCmdCheckLayout).inMenu(kLayoutMenu, "&Check Layout...").runs(checkLayoutCommand));
 
     add(Command(kCmdHelp).inMenu(kHelp, "&Help", "F1").runs(helpCommand));
 

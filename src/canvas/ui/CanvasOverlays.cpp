@@ -57,6 +57,7 @@ void CanvasPanel::paintOverlays(DrawTarget& target)
     paintSceneryGhost(target);
     drawHelixGhost(target, view_, placement_);
     paintRotationReadout(target);
+    paintSpots(target, view_, spots_);
 }
 
 void CanvasPanel::paintRubberBand(DrawTarget& target)

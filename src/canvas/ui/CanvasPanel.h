@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <wx/panel.h>
 #include <wx/timer.h>
@@ -13,6 +14,7 @@
 #include "canvas/Move.h"
 #include "canvas/PlacementDrag.h"
 #include "canvas/Rotate.h"
+#include "canvas/SpotHighlight.h"
 #include "canvas/ToolMode.h"
 #include "canvas/tools/CanvasTool.h"
 #include "document/EditResult.h"
@@ -85,6 +87,12 @@ public:
 
     // Everything the canvas shows, in paint order, onto an anti-aliasing context of the client size.
     void paintCanvas(wxGCDC& dc);
+
+    // Marks spots over the plan (the two ends of a gap, a crossing) and shows the area around them,
+    // until clearSpots.
+    void showSpots(const std::vector<Point>& spots, const PlanArea& area);
+    void clearSpots();
+    const std::vector<Point>& spots() const { return spots_; }
 
 private:
     enum class PanButton { None, Left, Middle };
@@ -206,6 +214,8 @@ private:
 
     bool hasLabelDropPoint_ = false;
     Point labelDropPoint_;
+
+    std::vector<Point> spots_;
 
     PanButton panning_ = PanButton::None;
     wxPoint panPress_;
