@@ -122,6 +122,19 @@ int pixelsNear(const wxImage& image, unsigned char r, unsigned char g, unsigned 
     return count;
 }
 
+// Every pixel of the rectangle has one colour.
+bool plainStrip(const wxImage& image, int x, int y, int width, int height)
+{
+    if (x + width > image.GetWidth() || y + height > image.GetHeight())
+        return false;
+    for (int py = y; py < y + height; ++py)
+        for (int px = x; px < x + width; ++px)
+            if (image.GetRed(px, py) != image.GetRed(x, y) || image.GetGreen(px, py) != image.GetGreen(x, y) ||
+                image.GetBlue(px, py) != image.GetBlue(x, y))
+                return false;
+    return true;
+}
+
 bool allGrey(const wxImage& image)
 {
     const unsigned char* data = image.GetData();
@@ -404,16 +417,20 @@ TEST_F(PrintCommandTest, PreviewShowsThePagesWithTheOptionsLastUsed)
     EXPECT_TRUE(preview->HasFlag(wxFRAME_FLOAT_ON_PARENT));
     EXPECT_TRUE(preview->IsShown());
 
-    // The page shows the oval on the hidden active level, in its track colour.
+    // The page shows the oval on the hidden active level, in its track colour. The screen is read
+    // back, so the preview must be the window on top: left of the page lies its plain background,
+    // where the main window would show the palette's rows.
     wxImage shot;
     for (int attempt = 0; attempt < 40; ++attempt) {
+        preview->Raise();
         gui::pumpEvents(5);
         shot = gui::captureWindow(*preview);
-        if (pixelsNear(shot, 210, 210, 205, 4) > 500)
+        if (pixelsNear(shot, 210, 210, 205, 4) > 500 && plainStrip(shot, 10, 100, 40, 500))
             break;
         wxMilliSleep(50);
     }
     EXPECT_GT(pixelsNear(shot, 210, 210, 205, 4), 500);
+    EXPECT_TRUE(plainStrip(shot, 10, 100, 40, 500)) << "the preview is not the window on top";
     gui::saveScreenshot(shot, "print-preview.png");
 
     preview->Close(true);
