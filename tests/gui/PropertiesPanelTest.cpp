@@ -399,6 +399,9 @@ TEST_F(PanelTest, TallyListShowsTheCountsAndIsRebuiltOnlyWhenTheyChange)
     EXPECT_EQ(list.GetItemFont(4).GetWeight(), wxFONTWEIGHT_BOLD);
     const wxFont plain = list.GetItemFont(5);
     EXPECT_TRUE(!plain.IsOk() || plain.GetWeight() != wxFONTWEIGHT_BOLD);
+    // The names take the width the pane leaves beside the 40-pixel count.
+    EXPECT_GT(list.GetClientSize().GetWidth(), 150);
+    EXPECT_EQ(list.GetColumnWidth(0), list.GetClientSize().GetWidth() - 40);
 
     // The counter outlives the list, which clears itself once more when it is destroyed.
     list.Bind(wxEVT_LIST_DELETE_ALL_ITEMS, [this](wxListEvent& event) {

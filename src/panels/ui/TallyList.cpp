@@ -1,5 +1,7 @@
 #include "panels/ui/TallyList.h"
 
+#include <algorithm>
+
 namespace layrail {
 
 namespace {
@@ -16,6 +18,16 @@ TallyList::TallyList(wxWindow* parent)
 {
     InsertColumn(0, "Piece", wxLIST_FORMAT_LEFT, kPieceColumnWidth);
     InsertColumn(1, "Count", wxLIST_FORMAT_RIGHT, kCountColumnWidth);
+    Bind(wxEVT_SIZE, &TallyList::onSize, this);
+}
+
+// Names like "24130 (30°) R1 - 360mm" need more than the first column's 110 pixels: the column
+// takes whatever the pane leaves beside the count.
+void TallyList::onSize(wxSizeEvent& event)
+{
+    const int spare = GetClientSize().GetWidth() - kCountColumnWidth;
+    SetColumnWidth(0, std::max(kPieceColumnWidth, spare));
+    event.Skip();
 }
 
 void TallyList::showRows(const std::vector<TallyRow>& rows)

@@ -19,6 +19,8 @@ public:
     const std::vector<TallyRow>& rows() const { return rows_; }
 
 private:
+    void onSize(wxSizeEvent& event);
+
     std::vector<TallyRow> rows_;
 };
 
