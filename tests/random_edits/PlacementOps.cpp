@@ -10,6 +10,7 @@
 #include "document/Joints.h"
 #include "canvas/Placement.h"
 #include "canvas/PlacementDrag.h"
+#include "canvas/Selection.h"
 #include "catalog/TrackCatalog.h"
 #include "document/ConnectorMatching.h"
 #include "document/JointGeometry.h"
@@ -173,11 +174,13 @@ void selectGapEnds(EditWorld& world, Rng& rng)
         const auto& [a, b] = rng.pick(inLine);
         world.layout.findPiece(a)->selected = true;
         world.layout.findPiece(b)->selected = true;
-        return;
+    } else {
+        for (int i = 0; i < 2; ++i)
+            if (const int id = pickPiece(world.layout, rng); id != -1)
+                world.layout.findPiece(id)->selected = true;
     }
-    for (int i = 0; i < 2; ++i)
-        if (const int id = pickPiece(world.layout, rng); id != -1)
-            world.layout.findPiece(id)->selected = true;
+    // A click on a helix stub selects the whole helix; the canvas never leaves a lone stub selected.
+    completeHelixSelection(world.layout);
 }
 
 void autofill(EditWorld& world, Rng& rng, StepReport& report)
