@@ -8,12 +8,13 @@
 
 namespace layrail::test {
 
-// A fresh folder under the system temporary folder, removed with its content.
+// A fresh folder under the system temporary folder, its name starting with the tag, removed with its
+// content.
 class TempFolder {
 public:
-    TempFolder()
+    explicit TempFolder(const std::string& tag = "doc")
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "layrail_doc_XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / ("layrail_" + tag + "_XXXXXX")).string();
         if (mkdtemp(pattern.data()))
             path_ = pattern;
     }
