@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "render/Renderer.h"
+#include "render/ScaledTarget.h"
 
 namespace layrail {
 
@@ -57,7 +58,7 @@ void drawPageBand(const PageDrawing& drawing, DrawTarget& target, int page, int 
         renderLayout(drawing.layout, target, view, width, height, options);
         return;
     }
-    TextScaledTarget scaled(target, drawing.textScale);
+    ScaledTarget scaled(target, 1.0, drawing.textScale);
     renderLayout(drawing.layout, scaled, view, width, height, options);
 }
 
@@ -69,14 +70,6 @@ void drawPage(const PageDrawing& drawing, DrawTarget& target, int page)
 int bandRows(int targetWidth)
 {
     return static_cast<int>(std::max(1L, kLargestBandPixels / std::max(targetWidth, 1)));
-}
-
-FontSpec TextScaledTarget::scaled(const FontSpec& font) const
-{
-    FontSpec out = font;
-    if (std::isfinite(scale_) && scale_ > 0.0)
-        out.size = std::max(1, static_cast<int>(std::lround(font.size * scale_)));
-    return out;
 }
 
 } // namespace layrail

@@ -12,6 +12,7 @@
 #include "render/RenderColours.h"
 #include "render/RenderSupport.h"
 #include "render/Renderer.h"
+#include "render/ScaledTarget.h"
 #include "render/SceneryDrawing.h"
 
 namespace layrail {
@@ -331,53 +332,12 @@ void drawSpokeExtensions(DrawTarget& target, const CanvasView& view, const Layou
                             options.selection && v.piece->selected, options.labels, v.inTunnel);
 }
 
-// Forwards every call with pen widths multiplied: the same drawing for a target of finer pixels.
-class ScaledPens : public DrawTarget {
-public:
-    ScaledPens(DrawTarget& target, double scale) : target_(target), scale_(scale) {}
-
-    void setPen(Colour colour, double width, PenStyle style) override { target_.setPen(colour, width * scale_, style); }
-    void setNoPen() override { target_.setNoPen(); }
-    void setBrush(Colour colour) override { target_.setBrush(colour); }
-    void setNoBrush() override { target_.setNoBrush(); }
-    void clear(Colour colour) override { target_.clear(colour); }
-    void polygon(const std::vector<PixelPoint>& points) override { target_.polygon(points); }
-    void line(PixelPoint from, PixelPoint to) override { target_.line(from, to); }
-    void polyline(const std::vector<PixelPoint>& points) override { target_.polyline(points); }
-    void ellipse(PixelPoint centre, double radiusX, double radiusY) override
-    {
-        target_.ellipse(centre, radiusX, radiusY);
-    }
-    void roundedRectangle(double x, double y, double width, double height, double radius) override
-    {
-        target_.roundedRectangle(x, y, width, height, radius);
-    }
-    void text(const std::string& utf8, double x, double y, const FontSpec& font, Colour colour,
-              double angle) override
-    {
-        target_.text(utf8, x, y, font, colour, angle);
-    }
-    void textWithBackground(const std::string& utf8, double x, double y, const FontSpec& font, Colour colour,
-                            Colour background) override
-    {
-        target_.textWithBackground(utf8, x, y, font, colour, background);
-    }
-    TextExtent textExtent(const std::string& utf8, const FontSpec& font) override
-    {
-        return target_.textExtent(utf8, font);
-    }
-
-private:
-    DrawTarget& target_;
-    double scale_;
-};
-
 } // namespace
 
 void renderLayout(const Layout& layout, DrawTarget& output, const CanvasView& view, int width, int height,
                   const RenderOptions& options)
 {
-    ScaledPens scaled(output, options.lineScale);
+    ScaledTarget scaled(output, options.lineScale, 1.0);
     DrawTarget& target = options.lineScale == 1.0 ? output : scaled;
     CanvasView projection = view;
     projection.wholePixels = !options.printing;

@@ -5,65 +5,27 @@
 #include <cairo.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <regex>
-#include <sstream>
 #include <string>
 
-#include "catalog/TrackCatalog.h"
 #include "document/Layout.h"
 #include "render/DrawTarget.h"
+#include "support/CommandTestSupport.h"
+#include "support/FileTestSupport.h"
+#include "support/LayoutBuilding.h"
 
 namespace layrail::exporttest {
 
 namespace fs = std::filesystem;
 
-inline int lay(Layout& layout, const std::string& article, double x, double y, double heading, int level = 1)
-{
-    PlacedPiece piece;
-    piece.id = layout.takeId();
-    piece.article = article;
-    piece.x = x;
-    piece.y = y;
-    piece.heading = heading;
-    piece.level = level;
-    layout.pieces.push_back(piece);
-    return piece.id;
-}
-
-inline Layout withLevel()
-{
-    Layout layout;
-    layout.ensureDefaultLevel();
-    return layout;
-}
-
-inline std::string readText(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Standard output of a shell command.
-inline std::string commandOutput(const std::string& command)
-{
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return output;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, n);
-    pclose(pipe);
-    return output;
-}
+using test::commandOutput;
+using test::lay;
+using test::readFile;
+using test::withLevel;
 
 inline size_t countOf(const std::string& text, const std::string& word)
 {
@@ -109,22 +71,9 @@ inline std::string describe(Colour c)
     return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
 }
 
-// A fresh folder under /tmp for each test, removed afterwards.
-class ExportTest : public ::testing::Test {
+// A fresh folder for each test, removed afterwards.
+class ExportTest : public test::FolderTest {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/layrail_export_test_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
-    }
-    std::string file(const std::string& name) const { return (dir_ / name).string(); }
-
     // "Pages:" and "Page size:" of pdfinfo, e.g. {1, "841.89 x 595.276 pts (A4)"}.
     static std::pair<int, std::string> pdfPages(const std::string& path)
     {
@@ -144,8 +93,6 @@ protected:
         EXPECT_EQ(std::system(command.c_str()), 0) << command;
         return stem + ".png";
     }
-
-    fs::path dir_;
 };
 
 } // namespace layrail::exporttest

@@ -121,7 +121,7 @@ TEST_F(ExportTest, SvgHasOnePageAsViewBoxAndPathsPerPiece)
         o.labels = labels;
         const std::string path = file("plan" + std::to_string(straights) + (labels ? "l" : "") + ".svg");
         EXPECT_EQ(exportPlan(layout, o, path), "");
-        return readText(path);
+        return readFile(path);
     };
     const std::string none = svgOf(0, false), one = svgOf(1, false), three = svgOf(3, false);
     const size_t base = countOf(none, "<path"), perPiece = countOf(one, "<path") - base;
@@ -343,7 +343,7 @@ TEST_F(ExportTest, FailuresWriteNothingAndKeepTheOldFile)
     }
     const std::string error = exportPlan(huge, o, path);
     EXPECT_NE(error.find("The picture would be"), std::string::npos) << error;
-    EXPECT_EQ(readText(path), "previous");
+    EXPECT_EQ(readFile(path), "previous");
 
     o.format = PlanFormat::Pdf;
     EXPECT_NE(exportPlan(huge, o, file("huge.pdf")).find("pages"), std::string::npos);

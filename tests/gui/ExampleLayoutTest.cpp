@@ -9,7 +9,7 @@
 #include "DialogScript.h"
 #include "GuiTestSupport.h"
 #include "Screenshot.h"
-#include "TempFolder.h"
+#include "support/FileTestSupport.h"
 #include "app/CommandIds.h"
 #include "app/CommandLineFile.h"
 #include "app/ui/FileCommands.h"
@@ -55,8 +55,8 @@ TEST(ExampleLayout, OpensWholeAndFitsTheCanvas)
 // Save writes it back there, not into the layouts folder.
 TEST(ExampleLayout, FileOutsideTheLayoutsFolderIsSavedWhereItIs)
 {
-    gui::TempFolder layouts("layouts");
-    gui::TempFolder elsewhere("elsewhere");
+    test::TempFolder layouts("layouts");
+    test::TempFolder elsewhere("elsewhere");
     const std::string copy = elsewhere.file("Oval.lyr");
     std::filesystem::copy_file(std::string(LAYRAIL_SOURCE_DATA_FOLDER) + "/examples/Oval with a siding.lyr", copy);
     const CommandLineFile named = commandLineFile({"Oval.lyr"}, elsewhere.path());

@@ -15,7 +15,7 @@
 #include "ControlDriving.h"
 #include "DialogScript.h"
 #include "GuiTestSupport.h"
-#include "TempFolder.h"
+#include "support/FileTestSupport.h"
 #include "app/CommandIds.h"
 #include "app/ui/ExportPlanDialog.h"
 #include "app/ui/MainFrame.h"
@@ -76,7 +76,7 @@ protected:
     std::string status() const { return frame->GetStatusBar()->GetStatusText(0).utf8_string(); }
 
     MainFrame* frame = nullptr;
-    gui::TempFolder folder{"export"};
+    test::TempFolder folder{"export"};
 };
 
 TEST_F(ExportCommandsTest, CheckLayoutListsTheMissAndShowsItOnThePlan)

@@ -9,7 +9,7 @@
 
 #include "DialogScript.h"
 #include "GuiTestSupport.h"
-#include "TempFolder.h"
+#include "support/FileTestSupport.h"
 #include "app/CommandIds.h"
 #include "app/LayoutFolder.h"
 #include "app/ui/ExportLayoutDialog.h"
@@ -71,8 +71,8 @@ protected:
         frame->session().commit(Changes::ofContent());
     }
 
-    gui::TempFolder folder{"layouts"};
-    gui::TempFolder elsewhere{"transfer"};
+    test::TempFolder folder{"layouts"};
+    test::TempFolder elsewhere{"transfer"};
     MainFrame* frame = nullptr;
 };
 

@@ -13,7 +13,7 @@
 
 #include "DialogScript.h"
 #include "GuiTestSupport.h"
-#include "TempFolder.h"
+#include "support/FileTestSupport.h"
 #include "app/CommandIds.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/OpenLayoutDialog.h"
@@ -137,7 +137,7 @@ protected:
         gui::sendMouse(canvas(), wxEVT_LEFT_UP, x, y);
     }
 
-    gui::TempFolder folder{"palette"};
+    test::TempFolder folder{"palette"};
     MainFrame* frame = nullptr;
 };
 

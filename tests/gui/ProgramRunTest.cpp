@@ -21,7 +21,7 @@
 #include <unistd.h>
 
 #include "GuiTestSupport.h"
-#include "TempFolder.h"
+#include "support/FileTestSupport.h"
 #include "document/LayoutFile.h"
 
 extern char** environ;
@@ -134,7 +134,7 @@ std::vector<std::string> recoveryCopies(const std::string& home)
     return copies;
 }
 
-std::string exampleCopy(const gui::TempFolder& folder)
+std::string exampleCopy(const test::TempFolder& folder)
 {
     const std::string copy = folder.file("Oval.lyr");
     fs::copy_file(std::string(LAYRAIL_SOURCE_DATA_FOLDER) + "/examples/Oval with a siding.lyr", copy,
@@ -146,7 +146,7 @@ bool contains(const std::string& text, const std::string& part) { return text.fi
 
 TEST(ProgramRun, OpensTheLayoutNamedOnTheCommandLine)
 {
-    gui::TempFolder home("home");
+    test::TempFolder home("home");
     const std::string layout = exampleCopy(home);
     ProgramRun run(home.path(), {layout}, "answer ok\ncommand 5006\n");
     ASSERT_TRUE(run.started());
@@ -161,7 +161,7 @@ TEST(ProgramRun, OpensTheLayoutNamedOnTheCommandLine)
 
 TEST(ProgramRun, AFileThatCannotBeOpenedIsReportedAsFileOpenReportsIt)
 {
-    gui::TempFolder home("home");
+    test::TempFolder home("home");
     const std::string missing = home.file("Missing.lyr");
     const std::string notLayout = home.file("notes.txt");
     std::ofstream(notLayout) << "not a layout";
@@ -178,7 +178,7 @@ TEST(ProgramRun, AFileThatCannotBeOpenedIsReportedAsFileOpenReportsIt)
 
 TEST(ProgramRun, AKilledProgramsEditIsRecoveredAtTheNextStart)
 {
-    gui::TempFolder home("home");
+    test::TempFolder home("home");
     const std::string layout = exampleCopy(home);
     {
         // Select All and Delete, then wait for the recovery copy to hold the edit, and kill.

@@ -21,7 +21,7 @@
 #include "ControlDriving.h"
 #include "DialogScript.h"
 #include "GuiTestSupport.h"
-#include "TempFolder.h"
+#include "support/FileTestSupport.h"
 #include "canvas/Helices.h"
 #include "canvas/Placement.h"
 #include "catalog/HelixKits.h"
@@ -146,7 +146,7 @@ protected:
         return rows;
     }
 
-    gui::TempFolder userFolder{"panel-user"};
+    test::TempFolder userFolder{"panel-user"};
     Session session;
     WatchingHost host;
     std::vector<std::string> opened;

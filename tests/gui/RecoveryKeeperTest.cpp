@@ -14,7 +14,7 @@
 
 #include "DialogScript.h"
 #include "GuiTestSupport.h"
-#include "TempFolder.h"
+#include "support/FileTestSupport.h"
 #include "app/CommandIds.h"
 #include "app/RecoveryStore.h"
 #include "app/ui/MainFrame.h"
@@ -83,7 +83,7 @@ protected:
         return store.copyPath();
     }
 
-    gui::TempFolder data{"recovery"};
+    test::TempFolder data{"recovery"};
     Session session;
     std::vector<std::string> logged;
 };
@@ -191,7 +191,7 @@ TEST_F(RecoveryKeeperTest, NoDeletesTheCopyAndAnswersOnlyOnce)
 
 TEST(RecoveryInTheWindow, ClosingWithoutSavingRemovesTheCopyButAForcedCloseKeepsIt)
 {
-    gui::TempFolder data("recovery-window");
+    test::TempFolder data("recovery-window");
     for (const bool forced : {false, true}) {
         SCOPED_TRACE(forced ? "forced" : "answered No");
         MainFrame* frame = gui::createMainFrame();

@@ -7,7 +7,7 @@
 #include "catalog/HelixKits.h"
 #include "catalog/SceneryCatalog.h"
 #include "catalog/TrackCatalog.h"
-#include "document/WorldConnectors.h"
+#include "support/LayoutBuilding.h"
 
 namespace layrail::gui {
 
@@ -23,12 +23,6 @@ int addItem(Layout& layout, const std::string& item, double x, double y, double 
     s.heading = heading;
     layout.scenery.push_back(s);
     return s.id;
-}
-
-Connector worldConnector(const Layout& layout, int piece, int index)
-{
-    const PlacedPiece& p = *layout.findPiece(piece);
-    return worldConnectors(p, *TrackCatalog::instance().find(p.article))[static_cast<std::size_t>(index)];
 }
 
 } // namespace
@@ -56,8 +50,8 @@ Layout buildShowcaseLayout(ShowcaseMarks* marks)
 
     // The tunnel covers the middle of the bottom straight, with a portal at each end and a hill over it.
     Tunnel tunnel;
-    const Connector east = worldConnector(layout, bottom[1], 0);
-    const Connector west = worldConnector(layout, bottom[2], 1);
+    const Connector east = test::worldConnector(layout, bottom[1], 0);
+    const Connector west = test::worldConnector(layout, bottom[2], 1);
     tunnel.portalA = addItem(layout, "tunnel_portal_single", east.x, east.y, east.heading);
     tunnel.portalB = addItem(layout, "tunnel_portal_single", west.x, west.y, west.heading);
     tunnel.id = layout.takeId();

@@ -7,6 +7,7 @@
 #include "print/PrintPage.h"
 #include "render/RecordingTarget.h"
 #include "render/RenderColours.h"
+#include "render/ScaledTarget.h"
 
 using namespace layrail;
 using layrail::testing::RecordingTarget;
@@ -206,7 +207,7 @@ TEST(PrintPage, PagesOfALargePrintTileTheLayout)
 TEST(PrintPage, TextScaledTargetScalesFontsOnly)
 {
     RecordingTarget recorded;
-    TextScaledTarget scaled(recorded, 0.25);
+    ScaledTarget scaled(recorded, 1.0, 0.25);
     scaled.setPen(colours::kGrid, 2.0);
     scaled.line({0, 0}, {10, 10});
     scaled.text("24188", 5, 6, FontSpec{9, true}, colours::kDarkText, 0.0);

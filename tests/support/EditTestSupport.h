@@ -6,43 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "catalog/TrackCatalog.h"
 #include "document/Joints.h"
 #include "document/Layout.h"
 #include "document/LayoutCheck.h"
-#include "document/WorldConnectors.h"
 #include "render/CanvasView.h"
+#include "support/LayoutBuilding.h"
 
 namespace layrail::edittest {
 
-inline const CatalogPiece& catalogPiece(const std::string& article)
-{
-    const CatalogPiece* p = TrackCatalog::instance().find(article);
-    if (p == nullptr)
-        ADD_FAILURE() << "missing article " << article;
-    return *p;
-}
-
-// Appends a piece with the next id and returns that id.
-inline int lay(Layout& layout, const std::string& article, double x, double y, double heading, int level = 1)
-{
-    PlacedPiece p;
-    p.id = layout.takeId();
-    p.article = article;
-    p.x = x;
-    p.y = y;
-    p.heading = heading;
-    p.level = level;
-    layout.pieces.push_back(p);
-    return p.id;
-}
-
-inline Layout withLevel()
-{
-    Layout layout;
-    layout.ensureDefaultLevel();
-    return layout;
-}
+using test::catalogPiece;
+using test::lay;
+using test::withLevel;
+using test::worldConnector;
 
 // Three C-Track straights joined end to end along the x axis from the origin.
 inline std::array<int, 3> layJoinedStraights(Layout& layout)
@@ -113,12 +88,6 @@ inline CanvasView unitView()
     v.panX = 0.0;
     v.panY = 0.0;
     return v;
-}
-
-inline Connector worldConnector(Layout& layout, int id, int index)
-{
-    const PlacedPiece& p = piece(layout, id);
-    return worldConnectors(p, catalogPiece(p.article))[static_cast<size_t>(index)];
 }
 
 inline bool joined(const Layout& layout, int a, int ac, int b, int bc)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -8,12 +10,13 @@
 
 namespace layrail::test {
 
-// A fresh folder under the system temporary folder, removed with its content.
+// A fresh folder under the system temporary folder, its name starting with the tag, removed with its
+// content.
 class TempFolder {
 public:
-    TempFolder()
+    explicit TempFolder(const std::string& tag = "doc")
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "layrail_doc_XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / ("layrail_" + tag + "_XXXXXX")).string();
         if (mkdtemp(pattern.data()))
             path_ = pattern;
     }
@@ -31,6 +34,16 @@ public:
 
 private:
     std::string path_;
+};
+
+// A test with a fresh folder of its own (dir_), removed with everything in it afterwards.
+class FolderTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_FALSE(folder_.path().empty()) << "no temporary folder"; }
+    std::string file(const std::string& name) const { return folder_.file(name); }
+
+    TempFolder folder_{"test"};
+    const std::filesystem::path dir_{folder_.path()};
 };
 
 inline std::string readFile(const std::string& path)

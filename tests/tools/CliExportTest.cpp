@@ -2,17 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "CliTestSupport.h"
 #include "canvas/GapScenarios.h"
 #include "document/LayoutFile.h"
 
@@ -21,68 +17,20 @@ namespace {
 namespace fs = std::filesystem;
 using namespace layrail;
 
-struct RunResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using test::commandOutput;
+using test::lines;
+using test::readFile;
+using test::RunResult;
+using test::shellQuote;
 
-std::string readAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        result.push_back(line);
-    return result;
-}
-
-std::string quoted(const std::string& arg) { return "'" + arg + "'"; }
-
-class CliExportTest : public ::testing::Test {
+class CliExportTest : public test::CliTest {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/layrail_cli_export_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
-    }
-
-    RunResult run(const std::vector<std::string>& args) const
-    {
-        std::string command = quoted(LAYRAIL_CLI_PATH);
-        for (const std::string& arg : args)
-            command += " " + quoted(arg);
-        command += " >" + quoted((dir_ / "out.txt").string()) + " 2>" + quoted((dir_ / "err.txt").string());
-        RunResult result;
-        const int raw = std::system(command.c_str());
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = readAll(dir_ / "out.txt");
-        result.err = readAll(dir_ / "err.txt");
-        return result;
-    }
-
     std::string save(const Layout& layout, const std::string& name) const
     {
-        const std::string path = (dir_ / (name + ".lyr")).string();
+        const std::string path = file(name + ".lyr");
         EXPECT_EQ(writeLayout(layout, path, name), "");
         return path;
     }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
-    fs::path dir_;
 };
 
 Layout articles(const std::vector<std::string>& list)
@@ -99,8 +47,8 @@ Layout articles(const std::vector<std::string>& list)
 
 TEST_F(CliExportTest, TallyListsArticlesThenRecommendedAccessories)
 {
-    const std::string file = save(articles({"24188", "24611", "74636", "24188"}), "Tally");
-    const RunResult plain = run({"tally", file});
+    const std::string plan = save(articles({"24188", "24611", "74636", "24188"}), "Tally");
+    const RunResult plain = run({"tally", plan});
     ASSERT_EQ(plain.status, 0) << plain.err;
     const std::vector<std::string> rows = lines(plain.out);
     ASSERT_EQ(rows.size(), 6u) << plain.out;
@@ -111,7 +59,7 @@ TEST_F(CliExportTest, TallyListsArticlesThenRecommendedAccessories)
     EXPECT_EQ(rows[4], "74491\t1\tTurnout Motor (recommended)");
     EXPECT_EQ(rows[5], "74462\t1\tDecoder (recommended)");
 
-    const RunResult csv = run({"tally", file, "--csv"});
+    const RunResult csv = run({"tally", plan, "--csv"});
     ASSERT_EQ(csv.status, 0) << csv.err;
     const std::vector<std::string> csvRows = lines(csv.out);
     ASSERT_EQ(csvRows.size(), 7u);
@@ -149,26 +97,20 @@ TEST_F(CliExportTest, GapsFindsTheMissTheFillAndTheLowCrossing)
 
 TEST_F(CliExportTest, RenderWritesEachFormat)
 {
-    const std::string file = save(gapscenario::straightGap(188.3), "Render");
-    EXPECT_EQ(run({"render", file, path("plan.png"), "--dpi", "50"}).status, 0);
-    std::ifstream png(path("plan.png"), std::ios::binary);
+    const std::string plan = save(gapscenario::straightGap(188.3), "Render");
+    EXPECT_EQ(run({"render", plan, file("plan.png"), "--dpi", "50"}).status, 0);
+    std::ifstream png(file("plan.png"), std::ios::binary);
     char signature[8] = {};
     png.read(signature, 8);
     EXPECT_EQ(std::string(signature + 1, 3), "PNG");
 
-    EXPECT_EQ(run({"render", file, path("plan.svg"), "--grid", "--grey"}).status, 0);
-    EXPECT_NE(readAll(path("plan.svg")).find("<svg"), std::string::npos);
+    EXPECT_EQ(run({"render", plan, file("plan.svg"), "--grid", "--grey"}).status, 0);
+    EXPECT_NE(readFile(file("plan.svg")).find("<svg"), std::string::npos);
 
-    const RunResult pdf = run({"render", file, path("plan.pdf"), "--scale", "1", "--all", "--paper", "letter"});
+    const RunResult pdf = run({"render", plan, file("plan.pdf"), "--scale", "1", "--all", "--paper", "letter"});
     ASSERT_EQ(pdf.status, 0) << pdf.err;
     EXPECT_TRUE(pdf.out.empty());
-    std::string info;
-    if (FILE* pipe = popen(("pdfinfo " + quoted(path("plan.pdf"))).c_str(), "r")) {
-        char buffer[512];
-        while (std::fgets(buffer, sizeof buffer, pipe))
-            info += buffer;
-        pclose(pipe);
-    }
+    const std::string info = commandOutput("pdfinfo " + shellQuote(file("plan.pdf")));
     // 564.9 mm of track at 1:1 on Letter (279.4 mm, 259.4 printable): three sheets across.
     EXPECT_TRUE(std::regex_search(info, std::regex("Pages:\\s+3\\n"))) << info;
     EXPECT_NE(info.find("792 x 612 pts (letter)"), std::string::npos) << info;
@@ -177,35 +119,35 @@ TEST_F(CliExportTest, RenderWritesEachFormat)
 // Bad input of every kind: a non-zero status and exactly one line on the error stream.
 TEST_F(CliExportTest, EveryFailureIsOneLine)
 {
-    const std::string file = save(gapscenario::straightGap(188.3), "Bad");
-    const std::string missing = path("missing.lyr");
+    const std::string plan = save(gapscenario::straightGap(188.3), "Bad");
+    const std::string missing = file("missing.lyr");
     struct Case {
         std::vector<std::string> args;
         int status;
     };
     const std::vector<Case> cases = {
-        {{"render", file, path("plan.jpg")}, 2},
-        {{"render", file, path("plan.png"), "--dpi", "5000"}, 2},
-        {{"render", file, path("plan.png"), "--dpi"}, 2},
-        {{"render", file, path("plan.png"), "--scale", "0"}, 2},
-        {{"render", file, path("plan.png"), "--fit", "--scale", "10"}, 2},
-        {{"render", file, path("plan.png"), "--level", "1", "--all"}, 2},
-        {{"render", file, path("plan.png"), "--paper", "A3"}, 2},
-        {{"render", file, path("plan.png"), "--grid", "--grid"}, 2},
-        {{"render", file, path("plan.png"), "extra"}, 2},
-        {{"render", file, path("plan.png"), "--level", "7"}, 1},
-        {{"render", missing, path("plan.png")}, 1},
-        {{"render", file, path("no/such/folder/plan.pdf")}, 1},
-        {{"render", file}, 2},
-        {{"tally", file, "--tsv"}, 2},
+        {{"render", plan, file("plan.jpg")}, 2},
+        {{"render", plan, file("plan.png"), "--dpi", "5000"}, 2},
+        {{"render", plan, file("plan.png"), "--dpi"}, 2},
+        {{"render", plan, file("plan.png"), "--scale", "0"}, 2},
+        {{"render", plan, file("plan.png"), "--fit", "--scale", "10"}, 2},
+        {{"render", plan, file("plan.png"), "--level", "1", "--all"}, 2},
+        {{"render", plan, file("plan.png"), "--paper", "A3"}, 2},
+        {{"render", plan, file("plan.png"), "--grid", "--grid"}, 2},
+        {{"render", plan, file("plan.png"), "extra"}, 2},
+        {{"render", plan, file("plan.png"), "--level", "7"}, 1},
+        {{"render", missing, file("plan.png")}, 1},
+        {{"render", plan, file("no/such/folder/plan.pdf")}, 1},
+        {{"render", plan}, 2},
+        {{"tally", plan, "--tsv"}, 2},
         {{"tally", missing}, 1},
         {{"tally"}, 2},
-        {{"gaps", file, "--headroom-h0", "tall"}, 2},
-        {{"gaps", file, "--headroom-z", "-1"}, 2},
+        {{"gaps", plan, "--headroom-h0", "tall"}, 2},
+        {{"gaps", plan, "--headroom-z", "-1"}, 2},
         {{"gaps", missing}, 1},
         {{"check", missing}, 1},
         {{"catalog", "99999"}, 1},
-        {{"snap", file, "24188", "x", "0", "0"}, 2},
+        {{"snap", plan, "24188", "x", "0", "0"}, 2},
         {{"frobnicate"}, 2},
         {{}, 2},
     };
@@ -219,8 +161,8 @@ TEST_F(CliExportTest, EveryFailureIsOneLine)
         EXPECT_EQ(r.err.rfind("layrail-cli: ", 0), 0u) << shown;
         EXPECT_TRUE(r.out.empty()) << shown;
     }
-    EXPECT_FALSE(fs::exists(path("plan.png")));
-    EXPECT_FALSE(fs::exists(path("plan.jpg")));
+    EXPECT_FALSE(fs::exists(file("plan.png")));
+    EXPECT_FALSE(fs::exists(file("plan.jpg")));
 }
 
 TEST_F(CliExportTest, HelpDocumentsEveryCommandAndOption)

@@ -1,92 +1,22 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "CliTestSupport.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct RunResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string readAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        result.push_back(line);
-    return result;
-}
-
-std::string shellQuote(const std::string& arg)
-{
-    std::string quoted = "'";
-    for (char c : arg) {
-        if (c == '\'')
-            quoted += "'\\''";
-        else
-            quoted += c;
-    }
-    return quoted + "'";
-}
-
-std::string dataFile(const std::string& name)
-{
-    return std::string(LAYRAIL_TEST_DATA_DIR) + "/" + name;
-}
-
-class CliTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/layrail_cli_test_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
-    }
-
-    // Runs the tool with stdout and stderr captured in files of the temp folder.
-    RunResult run(const std::vector<std::string>& args) const
-    {
-        std::string command = shellQuote(LAYRAIL_CLI_PATH);
-        for (const std::string& arg : args)
-            command += " " + shellQuote(arg);
-        const fs::path out = dir_ / "stdout.txt";
-        const fs::path err = dir_ / "stderr.txt";
-        command += " >" + shellQuote(out.string()) + " 2>" + shellQuote(err.string()) + " </dev/null";
-        RunResult result;
-        const int raw = std::system(command.c_str());
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = readAll(out);
-        result.err = readAll(err);
-        return result;
-    }
-
-    fs::path dir_;
-};
+using layrail::test::CliTest;
+using layrail::test::dataFile;
+using layrail::test::lines;
+using layrail::test::readFile;
+using layrail::test::RunResult;
 
 TEST_F(CliTest, CatalogListsEveryPieceWithEightFields)
 {
@@ -189,7 +119,7 @@ TEST_F(CliTest, RoundtripKeepsTheBytes)
         const RunResult r = run({"roundtrip", dataFile(name), out.string()});
         ASSERT_EQ(r.status, 0) << name << ": " << r.err;
         EXPECT_TRUE(r.out.empty());
-        EXPECT_EQ(readAll(out), readAll(dataFile(name))) << name;
+        EXPECT_EQ(readFile(out), readFile(dataFile(name))) << name;
     }
 }
 

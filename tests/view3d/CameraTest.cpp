@@ -150,7 +150,7 @@ TEST(FramePlanTest, DetailDropsSidesThenSleepersAsPiecesShrink)
 
 TEST(FramePlanTest, CloseViewsDrawEverythingInFullAndCullWhatIsOutOfView)
 {
-    Layout layout = scenetest::layoutWithLevel();
+    Layout layout = scenetest::withLevel();
     scenetest::lay(layout, "24188", 0, 0, 0);
     scenetest::lay(layout, "24130", 0, 100, 0);
     scenetest::lay(layout, "24188", 30000, 0, 0);

@@ -15,7 +15,7 @@ using namespace scenetest;
 
 TEST(SceneBuildTest, PiecesBecomeInstancesSharingOneMeshPerArticle)
 {
-    Layout layout = layoutWithLevel();
+    Layout layout = withLevel();
     const int a = lay(layout, "24188", 100, 50, 90);
     attach(layout, a, 1, "24188");
     attach(layout, a, 0, "24130");
@@ -42,7 +42,7 @@ TEST(SceneBuildTest, PiecesBecomeInstancesSharingOneMeshPerArticle)
 
 TEST(SceneBuildTest, TheMeshOfAPlacedPieceLiesWhereThePlanDrawsIt)
 {
-    Layout layout = layoutWithLevel();
+    Layout layout = withLevel();
     const int id = lay(layout, "24130", 300, 200, 40);
     const Scene scene = buildScene(layout);
     ASSERT_EQ(scene.tracks.size(), 1u);
@@ -56,7 +56,7 @@ TEST(SceneBuildTest, TheMeshOfAPlacedPieceLiesWhereThePlanDrawsIt)
 
 TEST(SceneBuildTest, ReversedGradeTiltsTheOtherWay)
 {
-    Layout layout = layoutWithLevel();
+    Layout layout = withLevel();
     const int up = lay(layout, "24188", 0, 0, 0);
     const int down = lay(layout, "24188", 0, 100, 0);
     for (int id : {up, down}) {
@@ -79,7 +79,7 @@ TEST(SceneBuildTest, ReversedGradeTiltsTheOtherWay)
 
 TEST(SceneBuildTest, HiddenLevelsShowNothing)
 {
-    Layout layout = layoutWithLevel();
+    Layout layout = withLevel();
     layout.levels.push_back(level(2, 100.0, false));
     lay(layout, "24188", 0, 0, 0, 1);
     lay(layout, "24188", 0, 0, 0, 2);
@@ -103,7 +103,7 @@ TEST(SceneBuildTest, HiddenLevelsShowNothing)
 
 TEST(SceneBuildTest, JoinedBridgesSharePiersAndALoneBridgeStandsOnTwo)
 {
-    Layout layout = layoutWithLevel();
+    Layout layout = withLevel();
     const int lone = lay(layout, "74620", 0, 500, 0);
     layout.findPiece(lone)->z = 60.0;
     const Scene single = buildScene(layout);
@@ -118,7 +118,7 @@ TEST(SceneBuildTest, JoinedBridgesSharePiersAndALoneBridgeStandsOnTwo)
     EXPECT_GT(pier.max.y - pier.min.y, 35.0);
 
     // Two bridges joined end to end: no pier at the joint, one at each outer end.
-    Layout pair = layoutWithLevel();
+    Layout pair = withLevel();
     const int a = lay(pair, "74620", 0, 0, 0);
     const int b = attach(pair, a, 1, "74636");
     attach(pair, b, 1, "24188");
@@ -128,7 +128,7 @@ TEST(SceneBuildTest, JoinedBridgesSharePiersAndALoneBridgeStandsOnTwo)
     EXPECT_NEAR(joined.piers[1].x, 188.3 + 360.0, 1e-6);
 
     // Touching but not joined: the shared end gets one pier, not two.
-    Layout touching = layoutWithLevel();
+    Layout touching = withLevel();
     lay(touching, "74620", 0, 0, 0);
     lay(touching, "74620", 188.3, 0.5, 0);
     EXPECT_EQ(buildScene(touching).piers.size(), 3u);
@@ -136,7 +136,7 @@ TEST(SceneBuildTest, JoinedBridgesSharePiersAndALoneBridgeStandsOnTwo)
 
 TEST(SceneBuildTest, HelixTurnsClimbFromTheBottomStubsToTheTopStubs)
 {
-    Layout layout = layoutWithLevel();
+    Layout layout = withLevel();
     Helix helix;
     helix.id = layout.takeId();
     helix.cx = 500;
@@ -191,7 +191,7 @@ TEST(SceneBuildTest, HelixTurnsClimbFromTheBottomStubsToTheTopStubs)
 
 TEST(SceneBuildTest, ShapesStandOnTheirLevelUnlessTheyHideTunnelTrack)
 {
-    Layout layout = layoutWithLevel();
+    Layout layout = withLevel();
     layout.levels.push_back(level(2, 50.0));
     LayoutShape hill = square(0, 0, 200, 30.0, 2);
     hill.red = 255;
@@ -242,7 +242,7 @@ TEST(SceneBuildTest, ShapesStandOnTheirLevelUnlessTheyHideTunnelTrack)
 
 TEST(SceneBuildTest, ConcaveShapesAndTheBaseboardAreFilledExactly)
 {
-    Layout layout = layoutWithLevel();
+    Layout layout = withLevel();
     // An L: a fan around the centroid would spill outside it.
     LayoutShape ell;
     ell.points = {{0, 0}, {300, 0}, {300, 100}, {100, 100}, {100, 300}, {0, 300}};
@@ -263,7 +263,7 @@ TEST(SceneBuildTest, ConcaveShapesAndTheBaseboardAreFilledExactly)
 
 TEST(SceneBuildTest, TunnelTubeFollowsTheCoveredChain)
 {
-    Layout layout = layoutWithLevel();
+    Layout layout = withLevel();
     const int a = lay(layout, "24188", 0, 0, 0);
     const int b = attach(layout, a, 1, "24188");
     const int c = attach(layout, b, 1, "24188");
@@ -307,7 +307,7 @@ TEST(SceneBuildTest, TunnelTubeFollowsTheCoveredChain)
 
 TEST(SceneBuildTest, SceneryItemsShareModelsAndScaleOnlyTheirOwnInstance)
 {
-    Layout layout = layoutWithLevel();
+    Layout layout = withLevel();
     layout.levels[0].height = 40.0;
     addScenery(layout, "platform", 1000, 500);
     SceneryItem& wide = addScenery(layout, "platform", 1000, 800, 90);
@@ -341,21 +341,21 @@ TEST(SceneBuildTest, SceneryItemsShareModelsAndScaleOnlyTheirOwnInstance)
 
 TEST(SceneBuildTest, AutoFramingCentresOnTheSceneAndKeepsItsDistanceFloor)
 {
-    Layout empty = layoutWithLevel();
+    Layout empty = withLevel();
     Camera camera;
     camera.frame(buildScene(empty).bounds);
     EXPECT_FLOAT_EQ(camera.centreX, 0.0f);
     EXPECT_FLOAT_EQ(camera.centreY, 0.0f);
     EXPECT_FLOAT_EQ(camera.distance, 800.0f);
 
-    Layout small = layoutWithLevel();
+    Layout small = withLevel();
     lay(small, "24188", 100, 100, 0);
     camera.frame(buildScene(small).bounds);
     EXPECT_FLOAT_EQ(camera.centreX, 100.0f + 188.3f / 2);
     EXPECT_FLOAT_EQ(camera.centreY, -100.0f);
     EXPECT_FLOAT_EQ(camera.distance, 400.0f);
 
-    Layout wide = layoutWithLevel();
+    Layout wide = withLevel();
     lay(wide, "24188", 0, 0, 0);
     lay(wide, "24188", 1811.7, 300, 0);
     camera.pitch = 10.0f;

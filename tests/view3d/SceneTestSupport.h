@@ -4,61 +4,19 @@
 
 #include <string>
 
-#include "catalog/TrackCatalog.h"
-#include "document/ConnectorMatching.h"
 #include "document/Layout.h"
-#include "document/WorldConnectors.h"
+#include "support/LayoutBuilding.h"
 #include "view3d/Camera.h"
 #include "view3d/Mesh.h"
 #include "view3d/Scene.h"
 
 namespace layrail::scenetest {
 
-inline Layout layoutWithLevel()
-{
-    Layout layout;
-    layout.ensureDefaultLevel();
-    return layout;
-}
-
-inline const CatalogPiece& catalogPiece(const std::string& article)
-{
-    const CatalogPiece* p = TrackCatalog::instance().find(article);
-    if (p == nullptr)
-        ADD_FAILURE() << "missing article " << article;
-    return *p;
-}
-
-// Appends a piece with the next id and returns that id.
-inline int lay(Layout& layout, const std::string& article, double x, double y, double heading, int level = 1)
-{
-    PlacedPiece p;
-    p.id = layout.takeId();
-    p.article = article;
-    p.x = x;
-    p.y = y;
-    p.heading = heading;
-    p.level = level;
-    layout.pieces.push_back(p);
-    return p.id;
-}
-
-inline void join(Layout& layout, int a, int connectorA, int b, int connectorB)
-{
-    layout.findPiece(a)->setJoint(connectorA, b, connectorB);
-    layout.findPiece(b)->setJoint(connectorB, a, connectorA);
-}
-
-// Lays a piece joined by its connector 0 to the target's connector, and returns its id.
-inline int attach(Layout& layout, int target, int targetConnector, const std::string& article)
-{
-    const PlacedPiece& t = *layout.findPiece(target);
-    const Connector at = worldConnectors(t, catalogPiece(t.article))[static_cast<std::size_t>(targetConnector)];
-    const Pose pose = poseOnConnector(catalogPiece(article), 0, at);
-    const int id = lay(layout, article, pose.x, pose.y, pose.heading, t.level);
-    join(layout, target, targetConnector, id, 0);
-    return id;
-}
+using test::attach;
+using test::catalogPiece;
+using test::join;
+using test::lay;
+using test::withLevel;
 
 inline Level level(int id, double height, bool visible = true)
 {

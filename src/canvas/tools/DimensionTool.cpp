@@ -60,9 +60,8 @@ EditResult DimensionDragTool::press(Layout& layout, const CanvasView& view, cons
     deselectAll(layout);
     line->selected = true;
     lineId_ = line->id;
-    grab_ = pointer.world;
     start_ = *line;
-    snapshot_.emplace(layout);
+    drag_.start(layout, pointer.world);
     result.changes.selection = true;
     return result;
 }
@@ -72,15 +71,12 @@ EditResult DimensionDragTool::motion(Layout& layout, const CanvasView&, const To
     DimensionLine* line = findLine(layout, lineId_);
     if (line == nullptr)
         return {};
-    const double dx = pointer.world.x - grab_.x;
-    const double dy = pointer.world.y - grab_.y;
-    if (dx == 0.0 && dy == 0.0 && !snapshot_->recorded())
-        return {};
-    snapshot_->record();
-    line->x1 = start_.x1 + dx;
-    line->y1 = start_.y1 + dy;
-    line->x2 = start_.x2 + dx;
-    line->y2 = start_.y2 + dy;
+    if (const std::optional<Point> offset = drag_.travel(pointer.world)) {
+        line->x1 = start_.x1 + offset->x;
+        line->y1 = start_.y1 + offset->y;
+        line->x2 = start_.x2 + offset->x;
+        line->y2 = start_.y2 + offset->y;
+    }
     return {};
 }
 
@@ -90,9 +86,8 @@ EditResult DimensionDragTool::release(Layout& layout, const CanvasView& view, co
     if (lineId_ == -1)
         return result;
     motion(layout, view, pointer);
-    result.changes.content = snapshot_->recorded();
+    result.changes.content = drag_.end();
     lineId_ = -1;
-    snapshot_.reset();
     return result;
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <optional>
-
 #include "canvas/tools/CanvasTool.h"
+#include "canvas/tools/GrabDrag.h"
 
 namespace layrail {
 
@@ -24,9 +23,8 @@ public:
 
 private:
     int lineId_ = -1;
-    Point grab_;
     DimensionLine start_;
-    std::optional<EditSnapshot> snapshot_;
+    GrabDrag drag_;
 };
 
 // Distance from a point to a segment.

@@ -38,10 +38,9 @@ EditResult LevelOutlineDragTool::press(Layout& layout, const CanvasView& view, c
     if (level == nullptr)
         return {};
     levelId_ = level->id;
-    grab_ = pointer.world;
     start_ = level->outline;
     // Level outlines live outside the content lists: the snapshot records the levels too.
-    snapshot_.emplace(layout, SnapshotExtras{true, false});
+    drag_.start(layout, pointer.world, SnapshotExtras{true, false});
     return {};
 }
 
@@ -50,13 +49,8 @@ EditResult LevelOutlineDragTool::motion(Layout& layout, const CanvasView&, const
     Level* level = layout.findLevel(levelId_);
     if (level == nullptr || level->outline.size() != start_.size())
         return {};
-    const double dx = pointer.world.x - grab_.x;
-    const double dy = pointer.world.y - grab_.y;
-    if (dx == 0.0 && dy == 0.0 && !snapshot_->recorded())
-        return {};
-    snapshot_->record();
-    for (size_t i = 0; i < start_.size(); ++i)
-        level->outline[i] = Point{start_[i].x + dx, start_[i].y + dy};
+    if (const std::optional<Point> offset = drag_.travel(pointer.world))
+        level->outline = shifted(start_, *offset);
     return {};
 }
 
@@ -66,10 +60,9 @@ EditResult LevelOutlineDragTool::release(Layout& layout, const CanvasView& view,
     if (levelId_ == -1)
         return result;
     motion(layout, view, pointer);
-    result.changes.content = snapshot_->recorded();
+    result.changes.content = drag_.end();
     levelId_ = -1;
     start_.clear();
-    snapshot_.reset();
     return result;
 }
 

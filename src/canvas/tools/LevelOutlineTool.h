@@ -1,9 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <vector>
 
 #include "canvas/tools/CanvasTool.h"
+#include "canvas/tools/GrabDrag.h"
 
 namespace layrail {
 
@@ -24,9 +24,8 @@ public:
 
 private:
     int levelId_ = -1;
-    Point grab_;
     std::vector<Point> start_;
-    std::optional<EditSnapshot> snapshot_;
+    GrabDrag drag_;
 };
 
 } // namespace layrail

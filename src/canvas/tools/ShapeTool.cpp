@@ -57,9 +57,8 @@ EditResult ShapeDragTool::press(Layout& layout, const CanvasView&, const ToolPoi
     deselectAll(layout);
     shape->selected = true;
     shapeId_ = id;
-    grab_ = pointer.world;
     start_ = shape->points;
-    snapshot_.emplace(layout);
+    drag_.start(layout, pointer.world);
     result.changes.selection = true;
     return result;
 }
@@ -69,14 +68,8 @@ EditResult ShapeDragTool::motion(Layout& layout, const CanvasView&, const ToolPo
     LayoutShape* shape = findShape(layout, shapeId_);
     if (shape == nullptr || shape->points.size() != start_.size())
         return {};
-    const double dx = pointer.world.x - grab_.x;
-    const double dy = pointer.world.y - grab_.y;
-    // A press without travel records nothing.
-    if (dx == 0.0 && dy == 0.0 && !snapshot_->recorded())
-        return {};
-    snapshot_->record();
-    for (size_t i = 0; i < start_.size(); ++i)
-        shape->points[i] = Point{start_[i].x + dx, start_[i].y + dy};
+    if (const std::optional<Point> offset = drag_.travel(pointer.world))
+        shape->points = shifted(start_, *offset);
     return {};
 }
 
@@ -86,10 +79,9 @@ EditResult ShapeDragTool::release(Layout& layout, const CanvasView& view, const 
     if (shapeId_ == -1)
         return result;
     motion(layout, view, pointer);
-    result.changes.content = snapshot_->recorded();
+    result.changes.content = drag_.end();
     shapeId_ = -1;
     start_.clear();
-    snapshot_.reset();
     return result;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "canvas/tools/CanvasTool.h"
+#include "canvas/tools/GrabDrag.h"
 
 namespace layrail {
 
@@ -28,9 +28,8 @@ public:
 
 private:
     int shapeId_ = -1;
-    Point grab_;
     std::vector<Point> start_;
-    std::optional<EditSnapshot> snapshot_;
+    GrabDrag drag_;
 };
 
 // What "Shape Properties" edits, with the height in the display unit and the opacity in percent.
