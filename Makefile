@@ -82,16 +82,22 @@ soak: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target random_edits
 	./$(BUILD_DIR)/random_edits $(if $(SEED),--seed $(SEED)) --seeds $(SEEDS) --steps $(STEPS)
 
-# The file fuzzers, one after the other, each starting from the corpus kept in fuzz/corpus. New inputs
-# collect in $(FUZZ_DIR)/corpus; a failing input is written to $(FUZZ_DIR) (keep it in fuzz/findings).
+# The file fuzzers, one after the other, each starting from the corpus kept in fuzz/corpus/<name> with
+# the dictionary fuzz/<dict>.dict. New inputs collect in $(FUZZ_DIR)/corpus; a failing input is written to
+# $(FUZZ_DIR) (keep it in fuzz/findings/<name>). Each entry is fuzzer:name:dict; keep the fuzzers in step
+# with fuzz/CMakeLists.txt.
+FUZZERS := layout_reader:layout:files block_reader:block:files store_table:store:store \
+           vertex_text:vertex:vertex startup_script:script:script
 fuzz: fuzz-deps
 	cmake -S fuzz -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
-	@for reader in layout block; do \
-	  mkdir -p $(FUZZ_DIR)/corpus/$$reader && \
-	  ./$(FUZZ_DIR)/fuzz_$${reader}_reader -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
-	    -dict=fuzz/files.dict -artifact_prefix=$(FUZZ_DIR)/$$reader- \
-	    $(FUZZ_DIR)/corpus/$$reader fuzz/corpus/$$reader fuzz/findings/$$reader || exit 1; \
+	@for entry in $(FUZZERS); do \
+	  fuzzer=$${entry%%:*}; rest=$${entry#*:}; name=$${rest%%:*}; dict=$${rest#*:}; \
+	  findings=fuzz/findings/$$name; [ -d $$findings ] || findings=; \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$name && \
+	  ./$(FUZZ_DIR)/fuzz_$$fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	    -dict=fuzz/$$dict.dict -artifact_prefix=$(FUZZ_DIR)/$$name- \
+	    $(FUZZ_DIR)/corpus/$$name fuzz/corpus/$$name $$findings || exit 1; \
 	done
 
 clean:

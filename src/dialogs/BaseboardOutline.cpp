@@ -15,8 +15,6 @@ namespace {
 
 constexpr int kSmallestDimension = 1;
 constexpr int kLargestDimension = 99000;
-// Vertices farther out than a kilometre can only be typing mistakes.
-constexpr double kLargestCoordinate = 1.0e6;
 
 const std::array<BaseboardShapeInfo, kBaseboardShapeCount>& shapeTable()
 {
@@ -147,8 +145,16 @@ std::vector<Point> tShapeOutline(double w, double h1, double w2, double h2)
             {0, h1}};
 }
 
+double largestVertexValue(LengthUnit unit)
+{
+    return std::ceil(toDisplayUnit(kLargestVertexCoordinate, unit) * 100.0) / 100.0;
+}
+
 VertexText parseVertexText(const std::string& text, LengthUnit unit)
 {
+    // Compared in the unit typed: printing rounds monotonically, so a coordinate within this limit
+    // shows as one within it.
+    const double largest = largestVertexValue(unit);
     VertexText out;
     size_t start = 0;
     int lineNumber = 0;
@@ -174,12 +180,11 @@ VertexText parseVertexText(const std::string& text, LengthUnit unit)
             out.errors.push_back(lineError(lineNumber, raw, "is not a pair of numbers x,y."));
             continue;
         }
-        const Point mm{fromDisplayUnit(x, unit), fromDisplayUnit(y, unit)};
-        if (std::fabs(mm.x) > kLargestCoordinate || std::fabs(mm.y) > kLargestCoordinate) {
+        if (std::fabs(x) > largest || std::fabs(y) > largest) {
             out.errors.push_back(lineError(lineNumber, raw, "lies more than a kilometre from the origin."));
             continue;
         }
-        out.vertices.push_back(mm);
+        out.vertices.push_back({fromDisplayUnit(x, unit), fromDisplayUnit(y, unit)});
     }
     return out;
 }
@@ -193,9 +198,18 @@ std::string initialVertexText(const std::vector<Point>& vertices, LengthUnit uni
         std::snprintf(line, sizeof line, "0,0\n%.0f,0\n%.0f,%.0f\n0,%.0f\n", 2 * l, 2 * l, l, l);
         return line;
     }
+    // A vertex of an opened file may lie far beyond what can be typed here; its line is printed whole
+    // however long, so it never runs into the next one.
     for (const Point& v : vertices) {
-        std::snprintf(line, sizeof line, "%.2f,%.2f\n", toDisplayUnit(v.x, unit), toDisplayUnit(v.y, unit));
-        text += line;
+        const double x = toDisplayUnit(v.x, unit);
+        const double y = toDisplayUnit(v.y, unit);
+        const int length = std::snprintf(nullptr, 0, "%.2f,%.2f\n", x, y);
+        if (length <= 0)
+            continue;
+        std::string vertexLine(static_cast<size_t>(length) + 1, '\0');
+        std::snprintf(vertexLine.data(), vertexLine.size(), "%.2f,%.2f\n", x, y);
+        vertexLine.pop_back();
+        text += vertexLine;
     }
     return text;
 }

@@ -52,7 +52,12 @@ std::vector<Point> uShapeOutline(double w, double h, double w2, double h2);
 // A top bar with a centred stem below it.
 std::vector<Point> tShapeOutline(double w, double h1, double w2, double h2);
 
-// The custom polygon text: one "x,y" pair per line in the display unit.
+// The custom polygon text: one "x,y" pair per line in the display unit. A vertex farther than a
+// kilometre from the origin along x or y can only be a typing mistake and is refused.
+constexpr double kLargestVertexCoordinate = 1.0e6; // mm
+// The farthest coordinate read, in the display unit: the kilometre rounded up to the hundredth the
+// shown text rounds to, so that the text shown for any outline within the kilometre reads back.
+double largestVertexValue(LengthUnit unit);
 struct VertexText {
     std::vector<Point> vertices; // mm
     // One per unreadable line, "Line 3: ..."; empty lines and lines without a comma are skipped silently.

@@ -51,15 +51,31 @@ std::string quoted(std::string_view text)
     return "\"" + std::string(text) + "\"";
 }
 
+// The host follows the scheme and any "user@" of the authority: a name or address beginning with a
+// letter or digit, or an IPv6 address in brackets. "https:///cart" or "https://:443" names none.
+bool namesHost(std::string_view address)
+{
+    const std::string_view rest = address.substr(kHttps.size());
+    const std::string_view authority = rest.substr(0, rest.find_first_of("/?#"));
+    const size_t at = authority.rfind('@');
+    const std::string_view host = at == std::string_view::npos ? authority : authority.substr(at + 1);
+    return !host.empty() && (std::isalnum(static_cast<unsigned char>(host.front())) || host.front() == '[');
+}
+
 // Empty when the address is fit to be opened; the cart path is appended to the base, so it
 // carries no query or fragment.
 std::string addressProblem(std::string_view address, bool isBase)
 {
-    if (address.substr(0, kHttps.size()) != kHttps || address.size() == kHttps.size())
+    if (address.substr(0, kHttps.size()) != kHttps || !namesHost(address))
         return "the address " + quoted(address) + " must begin with https:// and name a host";
-    for (char c : address) {
+    for (size_t i = 0; i < address.size(); ++i) {
+        const char c = address[i];
         if (!isUrlCharacter(c))
             return "the address " + quoted(address) + " holds characters a web address cannot carry";
+        // A browser would take a stray '%' for an escaped character of whatever follows it.
+        if (c == '%' && (i + 2 >= address.size() || !std::isxdigit(static_cast<unsigned char>(address[i + 1])) ||
+                         !std::isxdigit(static_cast<unsigned char>(address[i + 2]))))
+            return "the address " + quoted(address) + " holds a '%' not followed by two hexadecimal digits";
         if (isBase && (c == '?' || c == '#'))
             return "the store address " + quoted(address) + " cannot hold '?' or '#'";
     }

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "dialogs/BaseboardOutline.h"
 #include "document/History.h"
+#include "document/LengthUnits.h"
 
 using namespace layrail;
 
@@ -142,6 +145,29 @@ TEST(BaseboardOutline, VertexTextStartsWithTheOutlineOrARectangle)
         parseVertexText(initialVertexText(outline, LengthUnit::Centimetres), LengthUnit::Centimetres);
     EXPECT_TRUE(back.errors.empty());
     EXPECT_TRUE(sameOutline(back.vertices, outline));
+
+    // A vertex of an opened file far beyond the kilometre still shows on a line of its own, and
+    // reading it back names that line rather than running into the next vertex.
+    const std::string far = initialVertexText({{1e300, -1e300}, {1, 2}}, LengthUnit::Millimetres);
+    EXPECT_EQ(std::count(far.begin(), far.end(), '\n'), 2);
+    EXPECT_EQ(far.substr(far.size() - 11), "\n1.00,2.00\n");
+    const VertexText farBack = parseVertexText(far, LengthUnit::Millimetres);
+    ASSERT_EQ(farBack.errors.size(), 1u);
+    EXPECT_EQ(farBack.errors[0].substr(0, 8), "Line 1: ");
+    EXPECT_TRUE(sameOutline(farBack.vertices, {{1, 2}}));
+
+    // An outline reaching the kilometre may show rounded a little beyond it, and still reads back as
+    // shown; typed, a hundredth more is refused.
+    const std::vector<Point> reaching = {{0, 0}, {999999.99, -1e6}};
+    for (LengthUnit unit : {LengthUnit::Millimetres, LengthUnit::Centimetres, LengthUnit::Inches}) {
+        const VertexText shown = parseVertexText(initialVertexText(reaching, unit), unit);
+        EXPECT_TRUE(shown.errors.empty()) << unitShortName(unit);
+        EXPECT_EQ(shown.vertices.size(), 2u) << unitShortName(unit);
+    }
+    EXPECT_EQ(initialVertexText({reaching[1]}, LengthUnit::Inches), "39370.08,-39370.08\n");
+    EXPECT_EQ(parseVertexText("39370.09,0\n", LengthUnit::Inches).errors.size(), 1u);
+    EXPECT_EQ(parseVertexText("100000.005,0\n", LengthUnit::Centimetres).errors.size(), 1u);
+    EXPECT_EQ(parseVertexText("0,-1000000.001\n", LengthUnit::Millimetres).errors.size(), 1u);
 }
 
 TEST(BaseboardOutline, ApplyingReplacesTheOutlineUndoably)

@@ -32,6 +32,14 @@ TEST(StoreTable, MalformedFilesNameTheLineAtFault)
         {"base http://shop.example\n",
          "Line 1: the address \"http://shop.example\" must begin with https:// and name a host"},
         {"base https://\n", "Line 1: the address \"https://\" must begin with https:// and name a host"},
+        {"base https:///cart\n", "Line 1: the address \"https:///cart\" must begin with https:// and name a host"},
+        {"base https://;shop.example\n",
+         "Line 1: the address \"https://;shop.example\" must begin with https:// and name a host"},
+        {"base https://:443/x\n", "Line 1: the address \"https://:443/x\" must begin with https:// and name a host"},
+        {"base https://dealer@\n",
+         "Line 1: the address \"https://dealer@\" must begin with https:// and name a host"},
+        {base + "home https://?about\n",
+         "Line 2: the address \"https://?about\" must begin with https:// and name a host"},
         {"base\n", "Line 1: \"base\" needs one address"},
         {"base https://a.example https://b.example\n", "Line 1: \"base\" needs one address"},
         {base + base, "Line 2: \"base\" is given twice"},
@@ -39,6 +47,12 @@ TEST(StoreTable, MalformedFilesNameTheLineAtFault)
          "Line 1: the store address \"https://shop.example/?q=1\" cannot hold '?' or '#'"},
         {"base https://shop.example/\"x\n",
          "Line 1: the address \"https://shop.example/\"x\" holds characters a web address cannot carry"},
+        {"base https://shop.example/50%\n",
+         "Line 1: the address \"https://shop.example/50%\" holds a '%' not followed by two hexadecimal digits"},
+        {base + "home https://shop.example/a%2\n",
+         "Line 2: the address \"https://shop.example/a%2\" holds a '%' not followed by two hexadecimal digits"},
+        {base + "home https://shop.example/%zz\n",
+         "Line 2: the address \"https://shop.example/%zz\" holds a '%' not followed by two hexadecimal digits"},
         {base + "home https://shop.example/<script>\n",
          "Line 2: the address \"https://shop.example/<script>\" holds characters a web address cannot carry"},
         {base + "\n# items\nitem 24188\n", "Line 4: \"item\" needs an article and a store identifier"},
@@ -88,6 +102,13 @@ TEST(StoreTable, ReadsBlanksCommentsTabsCrLfAndAByteOrderMark)
     ASSERT_EQ(readText(folder, "home https://shop.example/about\nbase https://shop.example\n", table), "");
     EXPECT_EQ(table.homeUrl, "https://shop.example/about");
     EXPECT_TRUE(table.items.empty());
+
+    // A host may follow a user name and carry a port, or be an IPv6 address.
+    ASSERT_EQ(readText(folder, "base https://dealer@shop.example:8443/\nhome https://[2001:db8::1]/\n", table), "");
+    EXPECT_EQ(table.baseUrl, "https://dealer@shop.example:8443");
+    EXPECT_EQ(table.homeUrl, "https://[2001:db8::1]/");
+    ASSERT_EQ(readText(folder, "base https://shop.example/%C3%A4\n", table), "");
+    EXPECT_EQ(table.baseUrl, "https://shop.example/%C3%A4") << "escaped characters are kept as written";
 }
 
 TEST(StoreTable, RandomDamageNeverCrashesAndNamesALineOfTheFile)
