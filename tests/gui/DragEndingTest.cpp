@@ -7,6 +7,7 @@
 
 #include "CanvasInput.h"
 #include "GuiTestSupport.h"
+#include "app/CommandIds.h"
 #include "app/ui/MainFrame.h"
 #include "canvas/ui/CanvasPanel.h"
 #include "document/Session.h"
@@ -156,6 +157,67 @@ TEST_F(DragEndingTest, ALabelDragWhoseMouseIsTakenAwayMarksTheLayout)
     // The drag is over: motion no longer carries the label.
     mouseAt(canvas(), wxEVT_MOTION, {260, 340}, {}, true);
     EXPECT_NEAR(layout().labels[0].x, 90.0, 1e-9);
+}
+
+TEST_F(DragEndingTest, UndoDuringAMoveEndsTheMoveAndUndoesItWhole)
+{
+    const int b = carrySecondOfTwo();
+    gui::sendCommand(*frame, kCmdUndo);
+    EXPECT_FALSE(canvas().moveDrag().moving);
+    EXPECT_FALSE(canvas().HasCapture());
+    EXPECT_NEAR(layout().findPiece(b)->y, 0.0, 1e-9);
+    EXPECT_FALSE(layout().findPiece(b)->isOpen(0)) << "the joint comes back with the place";
+    EXPECT_LAYOUT_CONSISTENT(layout());
+
+    // The rest of the gesture moves nothing, and Redo brings the whole move back.
+    mouseAt(canvas(), wxEVT_MOTION, gui::pixelOf(canvas(), {280.0, 120.0}), {}, true);
+    mouseAt(canvas(), wxEVT_LEFT_UP, gui::pixelOf(canvas(), {280.0, 120.0}));
+    EXPECT_NEAR(layout().findPiece(b)->y, 0.0, 1e-9);
+    gui::sendCommand(*frame, kCmdRedo);
+    EXPECT_NEAR(layout().findPiece(b)->y, 60.0, 1e-9);
+    EXPECT_TRUE(layout().findPiece(b)->isOpen(0));
+    EXPECT_LAYOUT_CONSISTENT(layout());
+}
+
+TEST_F(DragEndingTest, DeleteDuringAMoveDeletesWhatTheMoveLeft)
+{
+    const int b = carrySecondOfTwo();
+    gui::keyDown(canvas(), WXK_DELETE);
+    EXPECT_EQ(layout().findPiece(b), nullptr);
+    EXPECT_FALSE(canvas().moveDrag().moving);
+    mouseAt(canvas(), wxEVT_LEFT_UP, gui::pixelOf(canvas(), {280.0, 60.0}));
+    EXPECT_LAYOUT_CONSISTENT(layout());
+
+    // Two steps back: the delete, then the move.
+    gui::sendCommand(*frame, kCmdUndo);
+    ASSERT_NE(layout().findPiece(b), nullptr);
+    EXPECT_NEAR(layout().findPiece(b)->y, 60.0, 1e-9);
+    gui::sendCommand(*frame, kCmdUndo);
+    EXPECT_NEAR(layout().findPiece(b)->y, 0.0, 1e-9);
+    EXPECT_LAYOUT_CONSISTENT(layout());
+}
+
+TEST_F(DragEndingTest, UndoDuringAShapeDragEndsTheDragAndUndoesIt)
+{
+    LayoutShape square;
+    square.id = layout().takeId();
+    square.points = {{0, -100}, {300, -100}, {300, 100}, {0, 100}};
+    layout().shapes.push_back(square);
+    const wxPoint grab = gui::pixelOf(canvas(), {50.0, -50.0});
+    mouseAt(canvas(), wxEVT_LEFT_DOWN, grab);
+    for (int i = 1; i <= 4; ++i)
+        mouseAt(canvas(), wxEVT_MOTION, grab + wxPoint(10 * i, 5 * i), {}, true);
+    ASSERT_GT(layout().shapes[0].points[0].x, 1.0);
+
+    gui::sendCommand(*frame, kCmdUndo);
+    EXPECT_DOUBLE_EQ(layout().shapes[0].points[0].x, 0.0);
+    EXPECT_FALSE(canvas().HasCapture());
+    mouseAt(canvas(), wxEVT_MOTION, grab + wxPoint(80, 80), {}, true);
+    mouseAt(canvas(), wxEVT_LEFT_UP, grab + wxPoint(80, 80));
+    EXPECT_DOUBLE_EQ(layout().shapes[0].points[0].x, 0.0) << "the rest of the gesture drags nothing";
+    EXPECT_TRUE(layout().undoStack.empty());
+    gui::sendCommand(*frame, kCmdRedo);
+    EXPECT_GT(layout().shapes[0].points[0].x, 1.0);
 }
 
 TEST_F(DragEndingTest, ADragThatFailsHalfWayIsUndoneAsAWhole)

@@ -65,16 +65,17 @@ std::vector<Command> buildTable()
             .enabledWhen(deletePossible));
     add(Command(kCmdSelectAll).inMenu(kEdit, "Select &All", "Ctrl+A").runs(selectAllCommand));
 
-    add(Command(kCmdZoomIn).inMenu(kView, "Zoom &In", "+").runs(zoomInCommand));
-    add(Command(kCmdZoomOut).inMenu(kView, "Zoom &Out", "-").runs(zoomOutCommand));
-    add(Command(kCmdZoomFit).inMenu(kView, "Zoom to &Fit", "Ctrl+0").onToolbar("Fit").runs(zoomFitCommand));
+    add(Command(kCmdZoomIn).inMenu(kView, "Zoom &In", "+").keepsDrags().runs(zoomInCommand));
+    add(Command(kCmdZoomOut).inMenu(kView, "Zoom &Out", "-").keepsDrags().runs(zoomOutCommand));
+    add(Command(kCmdZoomFit).inMenu(kView, "Zoom to &Fit", "Ctrl+0").onToolbar("Fit").keepsDrags().runs(zoomFitCommand));
     add(Command(kCmdShowGrid)
             .inMenu(kView, "Show &Grid", "Ctrl+G")
             .afterSeparator()
             .asCheck(true)
+            .keepsDrags()
             .runs(showGridCommand)
             .checkedWhen(gridShown));
-    add(Command(kCmdSnap).inMenu(kView, "&Snap", "Ctrl+Shift+G").asCheck(true).runs(snapCommand).checkedWhen(snapOn));
+    add(Command(kCmdSnap).inMenu(kView, "&Snap", "Ctrl+Shift+G").asCheck(true).keepsDrags().runs(snapCommand).checkedWhen(snapOn));
 
     add(Command(kCmdUnitsMillimetres)
             .inMenu(kLayoutMenu, "Millimetres (mm)")

@@ -58,6 +58,9 @@ struct Command {
     std::string toolHelp;    // the tool's short help; menu items carry an empty help string
     bool initiallyChecked = false;
     bool initiallyEnabled = true;
+    // Most commands first end a mouse drag in progress (see CanvasPanel::finishDrags); a command that
+    // only changes how the plan is seen lets the drag go on.
+    bool endsDrags = true;
     CommandHandler handler = nullptr;         // null: the command does nothing yet
     CommandRule enabled = nullptr;            // null: the enabled state is left alone
     CommandRule checked = nullptr;            // null: the check state is left alone
@@ -101,6 +104,11 @@ struct Command {
     Command& disabledAtFirst()
     {
         initiallyEnabled = false;
+        return *this;
+    }
+    Command& keepsDrags()
+    {
+        endsDrags = false;
         return *this;
     }
     Command& runs(CommandHandler h)

@@ -188,6 +188,8 @@ void MainFrame::onCommand(wxCommandEvent& event)
     if (command == nullptr || command->handler == nullptr)
         return;
     try {
+        if (command->endsDrags)
+            canvas_->finishDrags();
         command->handler(*commands_, CommandCall{event.GetId(), event.IsChecked()});
     } catch (const std::exception& failure) {
         logLine(std::string("Command ") + std::to_string(event.GetId()) + ": " + failure.what());

@@ -46,6 +46,7 @@ void CanvasPanel::onKeyDown(wxKeyEvent& event)
 
 void CanvasPanel::deleteSelection()
 {
+    finishDrags();
     guarded([&] {
         if (!anythingSelected(layout()))
             return;

@@ -271,10 +271,15 @@ void CanvasPanel::release()
 
 void CanvasPanel::onCaptureLost(wxMouseCaptureLostEvent&)
 {
-    // Another window took the mouse (a message box, the window manager): every button drag ends
-    // here as a release would end it, so a moved or turned selection is joined where it stands and
-    // committed. The rubber band selects nothing; the palette ghost keeps following the pointer; a
-    // drag of a shape, a line, an outline or a handle ends where the pointer was last seen.
+    // Another window took the mouse (a message box, the window manager).
+    finishDrags();
+}
+
+void CanvasPanel::finishDrags()
+{
+    // A moved or turned selection is joined where it stands and committed. The rubber band selects
+    // nothing; the palette ghost keeps following the pointer; a drag of a shape, a line, an outline
+    // or a handle ends where the pointer was last seen.
     guarded([&] {
         rubberBand_ = false;
         if (panning_ != PanButton::None)

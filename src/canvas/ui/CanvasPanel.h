@@ -67,6 +67,10 @@ public:
     void beginHelixPlacement(const std::string& kitId);
     void autoConnectArticle(const std::string& article);
     void cancelDrag();
+    // Ends every button drag as a release would, so a command given with the button still held
+    // (Undo, Delete, Open...) finds the drag committed and undoable as a whole; the rest of the
+    // gesture then drags nothing.
+    void finishDrags();
 
     // Delete and Backspace on the canvas and Edit > Delete: the locks, the graded-track question,
     // then the removal.
