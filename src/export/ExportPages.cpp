@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "export/SheetSelection.h"
 #include "print/Pagination.h"
 
 namespace layrail {
@@ -187,7 +188,7 @@ void scalePages(const PrintExtent& extent, const PlanExportOptions& options, dou
             page.width = paper.width * kUnitsPerMm;
             page.height = paper.height * kUnitsPerMm;
             page.tiled = true;
-            page.tile = TilePosition{row, column, tiling.rows, tiling.columns};
+            page.tile = gridTile(row, column, tiling.rows, tiling.columns);
             page.margin = margin;
             page.overlap = kTileOverlapMm * kUnitsPerMm;
             page.view.zoom = zoom;
@@ -199,6 +200,19 @@ void scalePages(const PrintExtent& extent, const PlanExportOptions& options, dou
 }
 
 } // namespace
+
+TilePosition gridTile(int row, int column, int rows, int columns)
+{
+    TilePosition tile{row, column, rows, columns};
+    auto number = [&](int r, int c) { return r * columns + c + 1; };
+    tile.number = number(row, column);
+    tile.count = rows * columns;
+    tile.above = row > 0 ? number(row - 1, column) : 0;
+    tile.below = row + 1 < rows ? number(row + 1, column) : 0;
+    tile.left = column > 0 ? number(row, column - 1) : 0;
+    tile.right = column + 1 < columns ? number(row, column + 1) : 0;
+    return tile;
+}
 
 int picturePixels(double units, int dpi)
 {
@@ -222,6 +236,7 @@ ExportLayoutPlan planExport(const Layout& layout, const PlanExportOptions& optio
 
     for (ExportPage& page : plan.pages)
         page.view.wholePixels = false;
+    leaveOutEmptySheets(layout, plan);
     if (options.format == PlanFormat::Png && !plan.pages.empty()) {
         const int dpi = std::clamp(options.dpi, kMinExportDpi, kMaxExportDpi);
         const double width = picturePixels(plan.pages.front().width, dpi);

@@ -26,13 +26,24 @@ constexpr int kMaxExportPages = 1000;
 constexpr int kMaxPictureSide = 32767;
 constexpr double kMaxPicturePixels = 268.0e6;
 
-// Where a sheet lies in a tiled template: rows run top to bottom, columns left to right.
+// Where a sheet lies in a tiled template: rows run top to bottom, columns left to right. Sheets
+// that would carry nothing may be left out of the file, so a sheet also knows its own page number,
+// the file's page count and the page numbers of the sheets beside it (0 where none is printed).
 struct TilePosition {
     int row = 0;
     int column = 0;
     int rows = 1;
     int columns = 1;
+    int number = 1;
+    int count = 1;
+    int above = 0;
+    int below = 0;
+    int left = 0;
+    int right = 0;
 };
+
+// A sheet of a full grid of rows x columns, numbered left to right, then top to bottom.
+TilePosition gridTile(int row, int column, int rows, int columns);
 
 // One page of a PDF, or the whole of a PNG or SVG picture.
 struct ExportPage {
@@ -49,12 +60,12 @@ struct ExportLayoutPlan {
     std::vector<ExportPage> pages;
     RenderOptions render;
     std::string error; // non-empty: nothing can be written (a picture too large, too many pages)
-    int pageNumber(const ExportPage& page) const { return page.tile.row * page.tile.columns + page.tile.column + 1; }
 };
 
 // The pages of an export: fit to page gives one page of the paper (PNG, SVG and PDF alike), turned
 // to suit the plan; true scale gives one picture of the whole plan for PNG and SVG, and for PDF one
-// page when the plan fits on it, else sheets of the paper that overlap at their edges.
+// page when the plan fits on it, else sheets of the paper that overlap at their edges. Sheets on
+// which the plan draws nothing are left out, except those that join the others into one piece.
 ExportLayoutPlan planExport(const Layout& layout, const PlanExportOptions& options);
 
 // The picture's size in pixels at the export's resolution.

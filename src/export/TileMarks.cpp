@@ -18,8 +18,6 @@ constexpr FontSpec kCaptionFont{7, false};
 // Captions start and end clear of the corner marks.
 constexpr double kCaptionIndentMm = 8.0;
 
-int pageAt(const TilePosition& tile, int row, int column) { return row * tile.columns + column + 1; }
-
 void cross(DrawTarget& target, double x, double y)
 {
     const double arm = kCrossArmMm * kUnitsPerMm;
@@ -32,7 +30,7 @@ void cross(DrawTarget& target, double x, double y)
 std::string tileCaption(const ExportPage& page, int scaleDenominator)
 {
     const TilePosition& t = page.tile;
-    return "Page " + std::to_string(pageAt(t, t.row, t.column)) + " of " + std::to_string(t.rows * t.columns) +
+    return "Page " + std::to_string(t.number) + " of " + std::to_string(t.count) +
            " (row " + std::to_string(t.row + 1) + ", column " + std::to_string(t.column + 1) +
            ") - scale 1:" + std::to_string(scaleDenominator) +
            " - trim, then lay on the dashed line of the next sheet, crosses on crosses";
@@ -58,43 +56,43 @@ void drawTileMarks(DrawTarget& target, const ExportPage& page, int scaleDenomina
     const double o = page.overlap;
     const double quarterX = (x1 - x0) / 4.0, quarterY = (y1 - y0) / 4.0;
     target.setPen(kOverlapMark, kMarkPen, PenStyle::LongDash);
-    if (t.column > 0)
+    if (t.left != 0)
         target.line({x0 + o, y0}, {x0 + o, y1});
-    if (t.column + 1 < t.columns)
+    if (t.right != 0)
         target.line({x1 - o, y0}, {x1 - o, y1});
-    if (t.row > 0)
+    if (t.above != 0)
         target.line({x0, y0 + o}, {x1, y0 + o});
-    if (t.row + 1 < t.rows)
+    if (t.below != 0)
         target.line({x0, y1 - o}, {x1, y1 - o});
     target.setPen(kOverlapMark, kMarkPen);
     for (double y : {y0 + quarterY, y1 - quarterY}) {
-        if (t.column > 0)
+        if (t.left != 0)
             cross(target, x0 + o / 2.0, y);
-        if (t.column + 1 < t.columns)
+        if (t.right != 0)
             cross(target, x1 - o / 2.0, y);
     }
     for (double x : {x0 + quarterX, x1 - quarterX}) {
-        if (t.row > 0)
+        if (t.above != 0)
             cross(target, x, y0 + o / 2.0);
-        if (t.row + 1 < t.rows)
+        if (t.below != 0)
             cross(target, x, y1 - o / 2.0);
     }
 
     const double middleX = (x0 + x1) / 2.0, middleY = (y0 + y1) / 2.0, inMargin = page.margin / 2.0;
-    auto neighbour = [&](int row, int column) { return "page " + std::to_string(pageAt(t, row, column)); };
-    if (t.row > 0)
-        drawCentredText(target, neighbour(t.row - 1, t.column), middleX, inMargin, kCaptionFont, kCaption);
-    if (t.column > 0)
-        drawRotatedCentredText(target, neighbour(t.row, t.column - 1), inMargin, middleY, kCaptionFont, kCaption, 90.0);
-    if (t.column + 1 < t.columns)
-        drawRotatedCentredText(target, neighbour(t.row, t.column + 1), page.width - inMargin, middleY, kCaptionFont,
-                               kCaption, 270.0);
+    auto neighbour = [](int number) { return "page " + std::to_string(number); };
+    if (t.above != 0)
+        drawCentredText(target, neighbour(t.above), middleX, inMargin, kCaptionFont, kCaption);
+    if (t.left != 0)
+        drawRotatedCentredText(target, neighbour(t.left), inMargin, middleY, kCaptionFont, kCaption, 90.0);
+    if (t.right != 0)
+        drawRotatedCentredText(target, neighbour(t.right), page.width - inMargin, middleY, kCaptionFont, kCaption,
+                               270.0);
     const TextExtent caption = target.textExtent(tileCaption(page, scaleDenominator), kCaptionFont);
     const double captionY = y1 + (page.margin - caption.height) / 2.0;
     const double indent = kCaptionIndentMm * kUnitsPerMm;
     target.text(tileCaption(page, scaleDenominator), x0 + indent, captionY, kCaptionFont, kCaption);
-    if (t.row + 1 < t.rows) {
-        const std::string below = neighbour(t.row + 1, t.column);
+    if (t.below != 0) {
+        const std::string below = neighbour(t.below);
         const TextExtent extent = target.textExtent(below, kCaptionFont);
         target.text(below, x1 - indent - extent.width, captionY, kCaptionFont, kCaption);
     }

@@ -20,7 +20,7 @@ ExportPage sheet(int row, int column, int rows, int columns)
     page.width = 297.0 * kUnitsPerMm;
     page.height = 210.0 * kUnitsPerMm;
     page.tiled = true;
-    page.tile = TilePosition{row, column, rows, columns};
+    page.tile = gridTile(row, column, rows, columns);
     page.margin = kExportMarginMm * kUnitsPerMm;
     page.overlap = kTileOverlapMm * kUnitsPerMm;
     return page;
@@ -55,6 +55,28 @@ TEST(TileMarks, DashedLinesOnlyTowardsNeighbours)
     for (const char* neighbour : {"page 2", "page 4", "page 6", "page 8"})
         EXPECT_NE(middle.firstText(neighbour), nullptr) << neighbour;
     EXPECT_EQ(tileCaption(sheet(1, 1, 3, 3), 5).rfind("Page 5 of 9 (row 2, column 2) - scale 1:5", 0), 0u);
+}
+
+TEST(TileMarks, ALeftOutNeighbourGetsNoMarksAndTheNumbersFollowThePrintedSheets)
+{
+    // The middle sheet of a 3 x 3 grid whose left and lower neighbours carried nothing.
+    ExportPage page = sheet(1, 1, 3, 3);
+    page.tile.number = 3;
+    page.tile.count = 6;
+    page.tile.above = 1;
+    page.tile.right = 4;
+    page.tile.left = page.tile.below = 0;
+    Recording target;
+    drawTileMarks(target, page, 1);
+    const auto lines = dashedLines(target);
+    ASSERT_EQ(lines.size(), 2u);
+    const double leftLine = page.margin + page.overlap;
+    for (const auto* line : lines)
+        EXPECT_FALSE(line->points[0].x == leftLine && line->points[1].x == leftLine);
+    EXPECT_NE(target.firstText("page 1"), nullptr);
+    EXPECT_NE(target.firstText("page 4"), nullptr);
+    EXPECT_EQ(target.where([](const Recording::Call& c) { return c.text.rfind("page ", 0) == 0; }).size(), 2u);
+    EXPECT_EQ(tileCaption(page, 1).rfind("Page 3 of 6 (row 2, column 2)", 0), 0u);
 }
 
 TEST(TileMarks, MarksStayInTheMarginsAndOverlaps)

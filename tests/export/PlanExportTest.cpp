@@ -224,22 +224,28 @@ TEST(ExportPages, NeighbouringSheetsShareTheirOverlap)
         const ExportLayoutPlan plan = planExport(layout, o);
         ASSERT_TRUE(plan.error.empty());
         ASSERT_GT(plan.pages.size(), 1u);
+        // Sheets in between are printed only to join the two pieces' sheets into one.
         const TilePosition& grid = plan.pages.front().tile;
-        ASSERT_EQ(plan.pages.size(), static_cast<size_t>(grid.rows * grid.columns));
+        EXPECT_LT(plan.pages.size(), static_cast<size_t>(grid.rows * grid.columns));
+        EXPECT_EQ(plan.pages.size(), static_cast<size_t>(grid.rows + grid.columns - 1));
         for (const ExportPage& page : plan.pages) {
             EXPECT_TRUE(page.tiled);
             EXPECT_NEAR(page.view.zoom, kUnitsPerMm / n, 1e-12);
-            const size_t index = static_cast<size_t>(plan.pageNumber(page) - 1);
-            ASSERT_EQ(&plan.pages[index], &page);
+            ASSERT_EQ(page.tile.count, static_cast<int>(plan.pages.size()));
+            ASSERT_EQ(&plan.pages[static_cast<size_t>(page.tile.number - 1)], &page);
             // The plan point on this sheet's inner overlap line is the next sheet's printed edge.
-            if (page.tile.column + 1 < page.tile.columns) {
-                const ExportPage& right = plan.pages[index + 1];
+            if (page.tile.right != 0) {
+                const ExportPage& right = plan.pages[static_cast<size_t>(page.tile.right - 1)];
+                EXPECT_EQ(right.tile.left, page.tile.number);
+                EXPECT_EQ(right.tile.column, page.tile.column + 1);
                 EXPECT_NEAR(page.view.toWorldX(page.width - page.margin - page.overlap),
                             right.view.toWorldX(right.margin), 1e-6);
                 EXPECT_DOUBLE_EQ(page.view.panY, right.view.panY);
             }
-            if (page.tile.row + 1 < page.tile.rows) {
-                const ExportPage& below = plan.pages[index + static_cast<size_t>(grid.columns)];
+            if (page.tile.below != 0) {
+                const ExportPage& below = plan.pages[static_cast<size_t>(page.tile.below - 1)];
+                EXPECT_EQ(below.tile.above, page.tile.number);
+                EXPECT_EQ(below.tile.row, page.tile.row + 1);
                 EXPECT_NEAR(page.view.toWorldY(page.height - page.margin - page.overlap),
                             below.view.toWorldY(below.margin), 1e-6);
             }
@@ -254,6 +260,60 @@ TEST(ExportPages, NeighbouringSheetsShareTheirOverlap)
             EXPECT_TRUE(covered) << p.x << "," << p.y << " at 1:" << n;
         }
     }
+}
+
+TEST_F(ExportTest, ATemplateLeavesOutSheetsThatCarryNothing)
+{
+    // A circle of twelve R3 curves, a metre across: at 1:1 its middle and corners are bare paper.
+    Layout layout = withLevel();
+    int last = lay(layout, "24330", 0, 0, 0);
+    for (int i = 1; i < 12; ++i)
+        last = test::attach(layout, last, 1, "24330");
+    PlanExportOptions o = options(PlanFormat::Pdf);
+    o.scaling = PlanScaling::TrueScale;
+    const ExportLayoutPlan plan = planExport(layout, o);
+    ASSERT_TRUE(plan.error.empty());
+    const TilePosition& grid = plan.pages.front().tile;
+    ASSERT_GT(grid.rows * grid.columns, 9);
+    EXPECT_LT(plan.pages.size(), static_cast<size_t>(grid.rows * grid.columns));
+
+    // Every stretch of the track lies on a printed sheet.
+    for (const PlacedPiece& piece : layout.pieces) {
+        for (int end = 0; end < 2; ++end) {
+            const Connector c = test::worldConnector(layout, piece.id, end);
+            const bool covered = std::any_of(plan.pages.begin(), plan.pages.end(), [&](const ExportPage& page) {
+                const double x = page.view.projectX(c.x), y = page.view.projectY(c.y);
+                return x >= page.margin && x <= page.width - page.margin && y >= page.margin &&
+                       y <= page.height - page.margin;
+            });
+            EXPECT_TRUE(covered) << "piece " << piece.id << " end " << end;
+        }
+    }
+    // The printed sheets hang together through the neighbours they name, and name each other.
+    std::vector<bool> reached(plan.pages.size(), false);
+    std::vector<size_t> queue{0};
+    reached[0] = true;
+    for (size_t next = 0; next < queue.size(); ++next) {
+        const TilePosition& t = plan.pages[queue[next]].tile;
+        EXPECT_EQ(t.number, static_cast<int>(queue[next]) + 1);
+        for (int beside : {t.above, t.below, t.left, t.right}) {
+            if (beside == 0)
+                continue;
+            const TilePosition& other = plan.pages[static_cast<size_t>(beside - 1)].tile;
+            EXPECT_EQ(std::abs(other.row - t.row) + std::abs(other.column - t.column), 1);
+            EXPECT_TRUE(other.above == t.number || other.below == t.number || other.left == t.number ||
+                        other.right == t.number);
+            if (!reached[static_cast<size_t>(beside - 1)]) {
+                reached[static_cast<size_t>(beside - 1)] = true;
+                queue.push_back(static_cast<size_t>(beside - 1));
+            }
+        }
+    }
+    EXPECT_EQ(queue.size(), plan.pages.size());
+
+    const std::string pdf = file("circle.pdf");
+    ASSERT_EQ(exportPlan(layout, o, pdf), "");
+    EXPECT_EQ(pdfPages(pdf).first, static_cast<int>(plan.pages.size()));
 }
 
 TEST(ExportPages, FitPutsThePlanInsideThePageMargins)
