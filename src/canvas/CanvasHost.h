@@ -24,6 +24,9 @@ public:
     // The canvas left its measuring, polygon or outline tool (Escape): the tool buttons come up.
     virtual void toolEnded() = 0;
 
+    // A Ctrl+click on empty canvas chose where the next label goes: the label box takes the keys.
+    virtual void labelPointChosen() = 0;
+
     // A line for the run log: a failure the canvas recovered from.
     virtual void logLine(const std::string& line) = 0;
 };

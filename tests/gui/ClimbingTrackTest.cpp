@@ -280,9 +280,23 @@ TEST_F(ClimbingTrackTest, TunnelToolFollowsTheSelection)
 TEST_F(ClimbingTrackTest, ALabelGoesWhereTheCanvasWasCtrlClicked)
 {
     const wxPoint at(420, 380);
+    auto& box = *wxStaticCast(properties().FindWindow(kLabelBoxId), wxTextCtrl);
+    box.ChangeValue("Old text");
+    canvas().SetFocus();
+    gui::pumpEvents();
+    // A Ctrl+drag pans and leaves the keys with the canvas; a Ctrl+click hands them to the label box,
+    // its text selected so typing replaces it.
+    gui::leftDrag(canvas(), {300, 300}, {360, 330}, {true});
+    gui::pumpEvents();
+    EXPECT_EQ(wxWindow::FindFocus(), &canvas());
     gui::mouseAt(canvas(), wxEVT_LEFT_DOWN, at, {true});
     gui::mouseAt(canvas(), wxEVT_LEFT_UP, at, {true});
-    auto& box = *wxStaticCast(properties().FindWindow(kLabelBoxId), wxTextCtrl);
+    gui::pumpEvents();
+    EXPECT_EQ(wxWindow::FindFocus(), &box);
+    long from = 0, to = 0;
+    box.GetSelection(&from, &to);
+    EXPECT_EQ(from, 0);
+    EXPECT_EQ(to, box.GetLastPosition());
     gui::typeText(box, "Goods yard");
     gui::clickButton(properties(), kLabelOkId);
     ASSERT_EQ(layout().labels.size(), 1u);

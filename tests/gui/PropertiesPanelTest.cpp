@@ -45,6 +45,7 @@ public:
         return it == texts.end() ? std::string() : it->second;
     }
     void toolEnded() override {}
+    void labelPointChosen() override {}
     void logLine(const std::string& line) override { log.push_back(line); }
 
     std::map<StatusField, std::string> texts;

@@ -283,6 +283,8 @@ std::string MainFrame::statusText(StatusField field) const
 
 void MainFrame::toolEnded() { updateCommandStates(); }
 
+void MainFrame::labelPointChosen() { properties_->focusLabelBox(); }
+
 void MainFrame::logLine(const std::string& line) { layrail::logLine(wxString::FromUTF8(line)); }
 
 } // namespace layrail

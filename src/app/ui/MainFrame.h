@@ -66,6 +66,7 @@ public:
     void setStatusText(StatusField field, const std::string& text) override;
     std::string statusText(StatusField field) const override;
     void toolEnded() override;
+    void labelPointChosen() override;
     void logLine(const std::string& line) override;
 
 private:

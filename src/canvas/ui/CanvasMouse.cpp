@@ -116,6 +116,7 @@ void CanvasPanel::pressOnEmptyCanvas(const wxMouseEvent& event)
         hasLabelDropPoint_ = true;
         labelDropPoint_ = toWorld(event.GetPosition());
         beginPan(event.GetPosition(), PanButton::Left);
+        labelClick_ = true;
     } else {
         rubberBand_ = true;
         bandStart_ = bandEnd_ = event.GetPosition();
@@ -126,7 +127,15 @@ void CanvasPanel::pressOnEmptyCanvas(const wxMouseEvent& event)
 
 void CanvasPanel::onLeftUp(wxMouseEvent& event)
 {
-    guarded([&] { finishLeftDrags(event.GetPosition()); });
+    guarded([&] {
+        // A Ctrl+press on empty canvas that was not dragged into a pan was a click for a label.
+        const bool labelClick = labelClick_ && panning_ == PanButton::Left && view_.panX == panXAtPress_ &&
+                                view_.panY == panYAtPress_;
+        labelClick_ = false;
+        finishLeftDrags(event.GetPosition());
+        if (labelClick)
+            host_.labelPointChosen();
+    });
 }
 
 bool CanvasPanel::leftDragActive() const

@@ -26,6 +26,7 @@ void CanvasPanel::onMiddleUp(wxMouseEvent&)
 void CanvasPanel::beginPan(wxPoint pixel, PanButton button)
 {
     panning_ = button;
+    labelClick_ = false;
     panPress_ = pixel;
     panXAtPress_ = view_.panX;
     panYAtPress_ = view_.panY;

@@ -218,6 +218,8 @@ private:
 
     bool hasLabelDropPoint_ = false;
     Point labelDropPoint_;
+    // The pan under way began with a Ctrl+press on empty canvas, which chose the label point.
+    bool labelClick_ = false;
 
     std::vector<Point> spots_;
 

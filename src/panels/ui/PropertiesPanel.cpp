@@ -353,6 +353,12 @@ void PropertiesPanel::guarded(const char* action, const std::function<void()>& b
     }
 }
 
+void PropertiesPanel::focusLabelBox()
+{
+    labelBox_->SetFocus();
+    labelBox_->SelectAll();
+}
+
 void PropertiesPanel::addLabelFromBox()
 {
     Point at;

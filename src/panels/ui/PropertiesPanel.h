@@ -62,6 +62,9 @@ public:
     // Where "  Buy Track  " opens the cart; tests put a stand-in here.
     void setBrowser(std::unique_ptr<BrowserLauncher> browser);
 
+    // The label box takes the keyboard focus with its text selected, ready for the next label.
+    void focusLabelBox();
+
     // The control actions, as the events run them.
     void addLabelFromBox();
     void applyColourChoice();
