@@ -10,6 +10,7 @@
 #include <wx/textctrl.h>
 
 #include "LayoutGenerator.h"
+#include "WxBenchSupport.h"
 #include "app/ui/MainFrame.h"
 #include "canvas/ui/CanvasPanel.h"
 #include "document/SelectionFlags.h"
@@ -140,12 +141,8 @@ BENCHMARK(BM_CommitWithALongRunSelected)->Unit(benchmark::kMillisecond)->UseReal
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "bench_panels_ui: wxWidgets could not start (is there a display?)\n");
+    if (!layrail::bench::startWx(argc, argv, "bench_panels_ui"))
         return 1;
-    }
     layrail::frame = new layrail::MainFrame();
     layrail::frame->Show();
     layrail::layout() = layrail::makeOvalGrid(layrail::kPieces);

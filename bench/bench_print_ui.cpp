@@ -8,6 +8,7 @@
 #include <wx/init.h>
 
 #include "RenderBenchLayouts.h"
+#include "WxBenchSupport.h"
 #include "print/ui/LayoutPrintout.h"
 
 // One printed page of the 10,000-piece layout (both decks, fit to page) on letter paper at 300 dpi,
@@ -56,12 +57,8 @@ BENCHMARK(BM_PrintPageGreyscale)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "bench_print_ui: wxWidgets could not start (is there a display?)\n");
+    if (!layrail::bench::startWx(argc, argv, "bench_print_ui"))
         return 1;
-    }
     benchmark::RunSpecifiedBenchmarks();
     wxEntryCleanup();
     return 0;

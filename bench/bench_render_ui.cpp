@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <string>
 
 #include <wx/app.h>
@@ -12,6 +11,7 @@
 #include <wx/init.h>
 
 #include "RenderBenchLayouts.h"
+#include "WxBenchSupport.h"
 #include "render/Renderer.h"
 #include "render/ui/WxDrawTarget.h"
 
@@ -89,39 +89,16 @@ BENCHMARK(BM_PaintCornerOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_PaintEmpty(benchmark::State& state) { paintFrames(state, bench::emptyLayout(), bench::cornerView()); }
 BENCHMARK(BM_PaintEmpty)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Keeps each benchmark's real time per frame so the ratios can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                milliseconds[run.benchmark_name()] =
-                    run.GetAdjustedRealTime() * (run.time_unit == benchmark::kMillisecond ? 1.0 : 1e-3);
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> milliseconds;
-};
-
 } // namespace
 } // namespace layrail
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "bench_render_ui: wxWidgets could not start (is there a display?)\n");
+    if (!layrail::bench::startWx(argc, argv, "bench_render_ui"))
         return 1;
-    }
-    layrail::RatioReporter reporter;
+    layrail::bench::TimingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-
-    // Real-time runs are named with a "/real_time" suffix.
-    auto time = [&](const std::string& name) {
-        auto it = reporter.milliseconds.find(name + "/real_time");
-        return it == reporter.milliseconds.end() ? 0.0 : it->second;
-    };
+    auto time = [&](const std::string& name) { return reporter.realTime(name); };
     double fit = time("BM_PaintFitAll"), fitAfterZoom = time("BM_PaintFitAllAfterZoom"),
            corner = time("BM_PaintCorner"), only = time("BM_PaintCornerOnly"), empty = time("BM_PaintEmpty");
     if (empty > 0.0 && only > 0.0)

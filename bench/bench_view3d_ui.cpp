@@ -1,7 +1,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 
 #include <wx/app.h>
@@ -9,6 +8,7 @@
 #include <wx/init.h>
 
 #include "View3DBenchLayouts.h"
+#include "WxBenchSupport.h"
 #include "view3d/ui/TrackGLCanvas.h"
 
 // Whole 3D frames at 1000 x 700 on the machine's OpenGL (Mesa's software renderer under Xvfb), each
@@ -97,41 +97,22 @@ void BM_Frame10kClose(benchmark::State& state)
 }
 BENCHMARK(BM_Frame10kClose)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> milliseconds;
-};
-
 } // namespace
 } // namespace layrail
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "bench_view3d_ui: wxWidgets could not start (is there a display?)\n");
+    if (!layrail::bench::startWx(argc, argv, "bench_view3d_ui"))
         return 1;
-    }
     if (!layrail::openWindow()) {
         std::fprintf(stderr, "bench_view3d_ui: no OpenGL window of %dx%d could be opened\n",
                      layrail::bench::kFrameWidth3D, layrail::bench::kFrameHeight3D);
         wxEntryCleanup();
         return 1;
     }
-    layrail::SummaryReporter reporter;
+    layrail::bench::TimingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    auto time = [&](const std::string& name) {
-        auto it = reporter.milliseconds.find(name + "/real_time");
-        return it == reporter.milliseconds.end() ? 0.0 : it->second;
-    };
+    auto time = [&](const std::string& name) { return reporter.realTime(name); };
     std::printf("\n%dx%d frames on %s: empty %.2f ms, 1,000 pieces %.2f ms (target 33), 10,000 pieces %.2f ms "
                 "(target 200), all 10,000 in view %.2f ms, close %.2f ms\n",
                 layrail::bench::kFrameWidth3D, layrail::bench::kFrameHeight3D,
