@@ -10,6 +10,7 @@
 #include "catalog/Geometry.h"
 #include "catalog/HelixKits.h"
 #include "catalog/TrackCatalog.h"
+#include "document/LengthUnits.h"
 
 namespace layrail {
 
@@ -31,18 +32,6 @@ std::string formatted(const char* format, ...)
         std::vsnprintf(text.data(), text.size() + 1, format, args);
     va_end(args);
     return text;
-}
-
-double inUnit(double mm, LengthUnit unit)
-{
-    switch (unit) {
-    case LengthUnit::Centimetres:
-        return mm / 10.0;
-    case LengthUnit::Inches:
-        return mm / 25.4;
-    default:
-        return mm;
-    }
 }
 
 // Refills the level choice with the layout's levels (its default level when it has none yet),
@@ -89,7 +78,7 @@ void showPiece(PropertiesView& view, const Layout& layout, const PlacedPiece& pi
         view.title = piece.article;
         view.detail = "Not in the catalog";
     }
-    view.heightLabel = formatted("Height (%s):", unitName(layout.units));
+    view.heightLabel = formatted("Height (%s):", unitShortName(layout.units));
     view.heightText = formatHeight(piece.z, layout.units);
     view.heightEnabled = true;
 
@@ -117,11 +106,11 @@ void showHelix(PropertiesView& view, const Layout& layout, const Helix& helix)
     const HelixKit* kit = findHelixKit(helix.variant);
     if (!kit)
         kit = findHelixKit(defaultHelixKitId());
-    const char* unit = unitName(layout.units);
+    const char* unit = unitShortName(layout.units);
     if (kit) {
         view.title = kit->name;
         view.detail = formatted("%.1f turns  |  rise %.1f %s  |  R1 %.1f / R2 %.1f mm", kit->turns,
-                                inUnit(kit->rise, layout.units), unit, kit->innerRadius, kit->outerRadius);
+                                toDisplayUnit(kit->rise, layout.units), unit, kit->innerRadius, kit->outerRadius);
     } else {
         view.title = "Helix";
     }
@@ -344,21 +333,9 @@ const char* systemDisplayName(TrackSystem system)
     return "Unknown";
 }
 
-const char* unitName(LengthUnit unit)
-{
-    switch (unit) {
-    case LengthUnit::Centimetres:
-        return "cm";
-    case LengthUnit::Inches:
-        return "in";
-    default:
-        return "mm";
-    }
-}
-
 std::string formatHeight(double mm, LengthUnit unit)
 {
-    return formatted(unit == LengthUnit::Inches ? "%.3f" : "%.1f", inUnit(mm, unit));
+    return formatted(unit == LengthUnit::Inches ? "%.3f" : "%.1f", toDisplayUnit(mm, unit));
 }
 
 std::string formatGrade(double degrees)
@@ -372,7 +349,7 @@ std::string formatGrade(double degrees)
 PropertiesView buildPropertiesView(const Layout& layout)
 {
     PropertiesView view;
-    view.heightLabel = formatted("Height (%s):", unitName(layout.units));
+    view.heightLabel = formatted("Height (%s):", unitShortName(layout.units));
 
     Selection pieces;
     for (const PlacedPiece& piece : layout.pieces)

@@ -81,8 +81,6 @@ struct PropertiesView {
 
 // "Märklin C", "Märklin K", "Märklin Z", "TRIX C", "Rokuhan Z", "Minitrix N", "Kato N", else "Unknown".
 const char* systemDisplayName(TrackSystem system);
-// "mm", "cm" or "in".
-const char* unitName(LengthUnit unit);
 // A height in the unit: three decimals for inches, one otherwise, without the unit.
 std::string formatHeight(double mm, LengthUnit unit);
 // "+2.50 deg (4.4%)", or "-" for a flat piece.
