@@ -68,4 +68,25 @@ inline Layout makeOvalGrid(int pieceCount, int ovalsPerRow = 25)
     return layout;
 }
 
+// 24188 straights joined end to end along the x axis, every one selected: the longest run the
+// properties panel and the tunnel tool can be asked to follow.
+inline Layout makeSelectedStraightRun(int pieceCount)
+{
+    Layout layout;
+    layout.ensureDefaultLevel();
+    for (int i = 0; i < pieceCount; ++i) {
+        PlacedPiece piece;
+        piece.id = layout.takeId();
+        piece.article = "24188";
+        piece.x = 188.3 * i;
+        piece.selected = true;
+        if (i > 0) {
+            piece.setJoint(0, piece.id - 1, 1);
+            layout.pieces.back().setJoint(1, piece.id, 0);
+        }
+        layout.pieces.push_back(piece);
+    }
+    return layout;
+}
+
 } // namespace layrail

@@ -48,26 +48,6 @@ Layout bigLayout()
     return layout;
 }
 
-// 10,000 straights joined end to end: the longest run the panel can be asked to describe.
-Layout longRun()
-{
-    Layout layout;
-    layout.ensureDefaultLevel();
-    for (int i = 0; i < kPieces; ++i) {
-        PlacedPiece piece;
-        piece.id = layout.takeId();
-        piece.article = "24188";
-        piece.x = 188.3 * i;
-        piece.selected = true;
-        if (i > 0) {
-            piece.setJoint(0, piece.id - 1, 1);
-            layout.pieces.back().setJoint(1, piece.id, 0);
-        }
-        layout.pieces.push_back(piece);
-    }
-    return layout;
-}
-
 void BM_TallyRefresh(benchmark::State& state)
 {
     const Layout layout = bigLayout();
@@ -100,7 +80,7 @@ BENCHMARK(BM_PanelRefreshEverythingSelected)->Unit(benchmark::kMillisecond);
 
 void BM_PanelRefreshLongRun(benchmark::State& state)
 {
-    const Layout layout = longRun();
+    const Layout layout = makeSelectedStraightRun(kPieces);
     for (auto _ : state)
         benchmark::DoNotOptimize(buildPropertiesView(layout));
 }
@@ -110,7 +90,7 @@ BENCHMARK(BM_PanelRefreshLongRun)->Unit(benchmark::kMillisecond);
 // one chain, the worst case of the analysis.
 void BM_TunnelAnalysisLongRun(benchmark::State& state)
 {
-    const Layout layout = longRun();
+    const Layout layout = makeSelectedStraightRun(kPieces);
     for (auto _ : state)
         benchmark::DoNotOptimize(analyseTunnel(layout));
 }

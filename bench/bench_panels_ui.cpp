@@ -112,21 +112,7 @@ BENCHMARK(BM_CommitWithEverythingSelected)->Unit(benchmark::kMillisecond)->UseRe
 // it replaces the layout.
 void BM_CommitWithALongRunSelected(benchmark::State& state)
 {
-    Layout line;
-    line.ensureDefaultLevel();
-    for (int i = 0; i < kPieces; ++i) {
-        PlacedPiece piece;
-        piece.id = line.takeId();
-        piece.article = "24188";
-        piece.x = 188.3 * i;
-        piece.selected = true;
-        if (i > 0) {
-            piece.setJoint(0, piece.id - 1, 1);
-            line.pieces.back().setJoint(1, piece.id, 0);
-        }
-        line.pieces.push_back(piece);
-    }
-    layout() = line;
+    layout() = makeSelectedStraightRun(kPieces);
     session().commit(Changes::everything());
     PlacedPiece& piece = layout().pieces[kPieces / 2];
     for (auto _ : state) {
